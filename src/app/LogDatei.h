@@ -1,0 +1,47 @@
+// LOG.TXT: loading it into the columns at start and appending one line per saved QSO.
+#pragma once
+
+#include "app/LogSpalten.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace app {
+
+inline constexpr auto LogDateiName = "LOG.TXT";
+inline constexpr auto LogKopfzeile =
+    "Version;Datum;Zeit in UTC;Call;Rst gegeben;DOK gegeben;Rst erhalten;DOK erhalten;Band;"
+    "Bemerkungen;Mode;";
+
+// Cuts the next field off the front of the line; a line without ";" stays as it is and gives
+// its whole text as the field.
+void NaechstesFeld(QStringView& zeile, QStringView& feld);
+void NaechstesFeld(QString& zeile, QString& feld);
+
+struct LogLadeErgebnis {
+    int anzahl = 0;           // QsoNummer after loading: the number of records loaded
+    QStringList meldungen;    // to be shown in plain boxes, in order
+    bool bandGelesen = false; // at least one record was read
+    QString letztesBand;      // the band of the last record read
+};
+
+// Appends the records of the file to the (empty) columns.
+LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log);
+
+struct LogSchreibErgebnis {
+    bool geschrieben = false; // the whole line is on the disk
+    QString meldung;          // empty when nothing is to be reported
+};
+
+// Appends the newest QSO (the last entry of every column) as one line, flushed to the disk
+// before it returns. A missing file is created with the header line.
+LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log);
+
+// The line as it is written, without the line end.
+QString LogZeile(const LogSpalten& log, int index);
+
+// Every character at or below the blank dropped from both ends.
+QString Getrimmt(const QString& text);
+QStringView Getrimmt(QStringView text);
+
+} // namespace app

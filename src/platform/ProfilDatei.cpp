@@ -1,0 +1,225 @@
+#include "platform/ProfilDatei.h"
+
+#include "platform/Codepage.h"
+#include "platform/Fehler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+bool IstLeer(QChar c) { return c == u' ' || c == u'\t'; }
+
+QStringView Getrimmt(QStringView s) {
+    while (!s.isEmpty() && IstLeer(s.front()))
+        s = s.mid(1);
+    while (!s.isEmpty() && IstLeer(s.back()))
+        s.chop(1);
+    return s;
+}
+
+// The file's lines without their line ends; a missing file has none.
+std::optional<QStringList> Zeilen(const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray inhalt = f.readAll();
+    QStringList zeilen;
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < inhalt.size(); ++i) {
+        if (inhalt[i] == '\n') {
+            qsizetype ende = i;
+            if (ende > anfang && inhalt[ende - 1] == '\r')
+                --ende;
+            zeilen.append(AnsiNachText(QByteArrayView(inhalt).sliced(anfang, ende - anfang)));
+            anfang = i + 1;
+        }
+    }
+    if (anfang < inhalt.size()) {
+        QByteArrayView rest = QByteArrayView(inhalt).sliced(anfang);
+        if (rest.endsWith('\r'))
+            rest.chop(1);
+        zeilen.append(AnsiNachText(rest));
+    }
+    return zeilen;
+}
+
+// The section name of a line "[name]", or nothing for any other line.
+std::optional<QStringView> SektionsName(QStringView zeile) {
+    const QStringView z = Getrimmt(zeile);
+    if (!z.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype zu = z.indexOf(u']');
+    if (zu < 0)
+        return std::nullopt;
+    return Getrimmt(z.sliced(1, zu - 1));
+}
+
+// The key of a line "key=value" and the position of its "=", or nothing.
+std::optional<std::pair<QStringView, qsizetype>> SchluesselName(QStringView zeile) {
+    const qsizetype gleich = zeile.indexOf(u'=');
+    if (gleich < 0)
+        return std::nullopt;
+    return std::make_pair(Getrimmt(zeile.first(gleich)), gleich);
+}
+
+bool Gleich(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+struct Fundstelle {
+    qsizetype sektion = -1;  // line of the first section of that name
+    qsizetype ende = -1;     // line after its last key line (where a new key goes)
+    qsizetype schluessel = -1;
+};
+
+// Only the first section of a name is looked at, as the Windows functions do.
+Fundstelle Suche(const QStringList& zeilen, QStringView sektion, QStringView schluessel) {
+    Fundstelle f;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const auto name = SektionsName(zeilen[i]);
+        if (f.sektion < 0) {
+            if (name && Gleich(*name, sektion)) {
+                f.sektion = i;
+                f.ende = i + 1;
+            }
+            continue;
+        }
+        if (name)
+            break;
+        const auto key = SchluesselName(zeilen[i]);
+        if (!key)
+            continue;
+        f.ende = i + 1;
+        if (f.schluessel < 0 && Gleich(key->first, schluessel))
+            f.schluessel = i;
+    }
+    return f;
+}
+
+} // namespace
+
+std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
+                                   const QString& schluessel) {
+    const auto zeilen = Zeilen(datei);
+    if (!zeilen)
+        return std::nullopt;
+    const Fundstelle f = Suche(*zeilen, sektion, schluessel);
+    if (f.schluessel < 0)
+        return std::nullopt;
+    const QString& zeile = (*zeilen)[f.schluessel];
+    QStringView wert = Getrimmt(QStringView(zeile).sliced(zeile.indexOf(u'=') + 1));
+    if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+        wert.back() == wert.front())
+        wert = wert.sliced(1, wert.size() - 2);
+    return wert.left(ProfilWertMaxLaenge).toString();
+}
+
+bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString& schluessel,
+                     const QString& wert) {
+    QStringList zeilen = Zeilen(datei).value_or(QStringList());
+    const QString neueZeile = schluessel + u'=' + wert;
+    const Fundstelle f = Suche(zeilen, sektion, schluessel);
+    if (f.schluessel >= 0)
+        zeilen[f.schluessel] = neueZeile;
+    else if (f.sektion >= 0)
+        zeilen.insert(f.ende, neueZeile);
+    else
+        zeilen << (u'[' + sektion + u']') << neueZeile;
+
+    QByteArray inhalt;
+    for (const QString& z : std::as_const(zeilen)) {
+        inhalt += TextNachAnsi(z);
+        inhalt += "\r\n";
+    }
+    QDir().mkpath(QFileInfo(datei).absolutePath());
+    // Written beside the file and renamed over it, so an interrupted write leaves the old file.
+    QSaveFile ziel(datei);
+    if (!ziel.open(QIODevice::WriteOnly))
+        return false;
+    if (ziel.write(inhalt) != inhalt.size()) {
+        ziel.cancelWriting();
+        return false;
+    }
+    return ziel.commit();
+}
+
+std::optional<qint32> ProfilGanzzahl(const QString& text) {
+    QStringView s(text);
+    while (!s.isEmpty() && s.front() == u' ')
+        s = s.mid(1);
+    bool negativ = false;
+    if (!s.isEmpty() && (s.front() == u'-' || s.front() == u'+')) {
+        negativ = s.front() == u'-';
+        s = s.mid(1);
+    }
+    int basis = 10;
+    if (s.startsWith(u"0x") || s.startsWith(u"0X")) {
+        basis = 16;
+        s = s.mid(2);
+    } else if (!s.isEmpty() && (s.front() == u'$' || s.front() == u'x' || s.front() == u'X')) {
+        basis = 16;
+        s = s.mid(1);
+    }
+    if (s.isEmpty())
+        return std::nullopt;
+    qint64 wert = 0;
+    for (const QChar c : s) {
+        const int ziffer = c.isDigit() && c.unicode() < 128 ? c.unicode() - '0'
+                           : basis == 16 && c.toLower() >= u'a' && c.toLower() <= u'f'
+                               ? c.toLower().unicode() - 'a' + 10
+                               : -1;
+        if (ziffer < 0 || ziffer >= basis)
+            return std::nullopt;
+        wert = wert * basis + ziffer;
+        // Hexadecimal values may use the whole 32 bits ($FFFFFFFF is -1), decimal ones not.
+        if (wert > (basis == 16 ? 0xFFFFFFFFLL : 0x80000000LL))
+            return std::nullopt;
+    }
+    if (basis == 16 && wert > 0x7FFFFFFFLL)
+        wert -= 0x100000000LL;
+    if (negativ)
+        wert = -wert;
+    if (wert > 0x7FFFFFFFLL || wert < -0x80000000LL)
+        return std::nullopt;
+    return static_cast<qint32>(wert);
+}
+
+IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
+
+QString IniDatei::LeseText(const QString& sektion, const QString& schluessel,
+                           const QString& vorgabe) const {
+    return ProfilLesen(pfad_, sektion, schluessel).value_or(vorgabe);
+}
+
+qint32 IniDatei::LeseGanzzahl(const QString& sektion, const QString& schluessel,
+                              qint32 vorgabe) const {
+    const auto text = ProfilLesen(pfad_, sektion, schluessel);
+    if (!text)
+        return vorgabe;
+    return ProfilGanzzahl(*text).value_or(vorgabe);
+}
+
+bool IniDatei::LeseSchalter(const QString& sektion, const QString& schluessel,
+                            bool vorgabe) const {
+    return LeseGanzzahl(sektion, schluessel, vorgabe ? 1 : 0) != 0;
+}
+
+void IniDatei::SchreibeText(const QString& sektion, const QString& schluessel,
+                            const QString& wert) {
+    if (!ProfilSchreiben(pfad_, sektion, schluessel, wert))
+        throw Fehler(QStringLiteral("In %1 kann nicht geschrieben werden")
+                         .arg(QFileInfo(pfad_).fileName()));
+}
+
+void IniDatei::SchreibeGanzzahl(const QString& sektion, const QString& schluessel, qint32 wert) {
+    SchreibeText(sektion, schluessel, QString::number(wert));
+}
+
+void IniDatei::SchreibeSchalter(const QString& sektion, const QString& schluessel, bool wert) {
+    SchreibeText(sektion, schluessel, wert ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace platform

@@ -1,0 +1,134 @@
+#include "app/LogDatei.h"
+#include "support/TestUmgebung.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace app;
+using testsupport::TestWelt;
+
+namespace {
+const QByteArray Kopf = QByteArray(LogKopfzeile) + "\r\n";
+
+LogLadeErgebnis Lade(const TestWelt& welt, const QByteArray& inhalt, LogSpalten& log) {
+    welt.Schreibe("LOG.TXT", inhalt);
+    return LogDateiLesen(welt.LogTxt(), log);
+}
+} // namespace
+
+TEST(NaechstesFeld, CutsFieldsAndKeepsTheRest) {
+    QString zeile = "1;a;b", feld;
+    NaechstesFeld(zeile, feld);
+    EXPECT_EQ(feld, "1");
+    NaechstesFeld(zeile, feld);
+    EXPECT_EQ(feld, "a");
+    NaechstesFeld(zeile, feld);
+    EXPECT_EQ(feld, "b");
+    EXPECT_EQ(zeile, "b") << "no ';' left: the line stays";
+    NaechstesFeld(zeile, feld);
+    EXPECT_EQ(feld, "b");
+}
+
+TEST(LogDateiLesen, MissingFile) {
+    TestWelt welt;
+    LogSpalten log;
+    const auto e = LogDateiLesen(welt.LogTxt(), log);
+    EXPECT_EQ(e.anzahl, 0);
+    EXPECT_EQ(e.meldungen, QStringList{"Kontestbeginn? Keinen Logfile gefunden: LOG.TXT"});
+}
+
+TEST(LogDateiLesen, BadInputTable) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+        int anzahl;
+        int meldungen;
+    };
+    const Fall faelle[] = {
+        {"only the header", Kopf, 0, 0},
+        {"empty file", "", 0, 0},
+        {"empty line after header", Kopf + "\r\n", 1, 0},
+        {"line without ';'", Kopf + "garbage-ohne-semikolon\r\n", 0, 1}, // "g" > "1": newer
+        {"version 0 and empty version", Kopf + "0;a;\r\n;b;\r\n", 2, 0},
+        {"NUL bytes", Kopf + QByteArray("1;\0x;b\0;\r\n", 10), 1, 0},
+        {"lone LF and lone CR", Kopf + "1;a;\n1;b;\r1;c;", 3, 0},
+        {"newer version 2 stops", Kopf + "1;a;\r\n2;b;\r\n1;c;\r\n", 1, 1},
+        {"newer version 10 stops", Kopf + "10;b;\r\n", 0, 1},
+    };
+    for (const auto& f : faelle) {
+        TestWelt welt;
+        LogSpalten log;
+        const auto e = Lade(welt, f.inhalt, log);
+        EXPECT_EQ(e.anzahl, f.anzahl) << f.name;
+        EXPECT_EQ(log.Anzahl(), f.anzahl) << f.name;
+        EXPECT_EQ(e.meldungen.size(), f.meldungen) << f.name;
+        for (const auto* s : log.Spalten())
+            EXPECT_EQ(s->size(), f.anzahl) << f.name;
+    }
+}
+
+TEST(LogDateiLesen, ShortRecordRepeatsItsLastValue) {
+    TestWelt welt;
+    LogSpalten log;
+    Lade(welt, Kopf + "1;a;b", log);
+    ASSERT_EQ(log.Anzahl(), 1);
+    EXPECT_EQ(log.SpalteDatum[0], "a");
+    for (const QString& w : {log.SpalteZeit[0], log.SpalteCall[0], log.SpalteMode[0]})
+        EXPECT_EQ(w, "b");
+}
+
+TEST(LogDateiLesen, NewerVersionMessageAndHighBytesAndLongLine) {
+    TestWelt welt;
+    LogSpalten log;
+    const QByteArray lang(4 * 1024 * 1024, 'x');
+    const auto e = Lade(welt,
+                        Kopf + "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;Z22;2;Stra\xDF" "e;SSB;\r\n" +
+                            "1;d;z;" + lang + ";\r\n" + "2;neu;\r\n",
+                        log);
+    ASSERT_EQ(log.Anzahl(), 2);
+    EXPECT_EQ(log.SpalteBemerkung[0], QStringLiteral("Straße"));
+    EXPECT_EQ(log.SpalteCall[1].size(), lang.size());
+    EXPECT_EQ(e.letztesBand, log.SpalteBand[1]);
+    EXPECT_EQ(e.meldungen,
+              QStringList{QStringLiteral("Diese Datendatei gehört zu einer neueren "
+                                         "Programmversion\n\rSie hat nicht das gleiche Format. "
+                                         "Bitte Updaten!")});
+}
+
+TEST(LogZeileSchreiben, CreatesWithHeaderAndReadsBack) {
+    TestWelt welt;
+    LogSpalten log;
+    log.Anhaengen({"24.03.2016", "19:05:00", "QA1ABC", "59", "K32", "59", " K 32   ", "2", "Grüße",
+                   "SSB"});
+    auto e = LogZeileSchreiben(welt.LogTxt(), log);
+    EXPECT_TRUE(e.geschrieben);
+    EXPECT_TRUE(e.meldung.isEmpty());
+    log.Anhaengen({"24.03.2016", "19:06:00", "QA2ABC", "599", "K32", "599", "Z22     ", "80", "",
+                   "CW"});
+    LogZeileSchreiben(welt.LogTxt(), log);
+    EXPECT_EQ(welt.Lies("LOG.TXT"),
+              Kopf + "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;K 32;2;Gr\xFC\xDF" "e;SSB;\r\n"
+                     "1;24.03.2016;19:06:00;QA2ABC;599;K32;599;Z22;80;;CW;\r\n");
+    LogSpalten zurueck;
+    EXPECT_EQ(LogDateiLesen(welt.LogTxt(), zurueck).anzahl, 2);
+    EXPECT_EQ(zurueck.Qso(0).Bemerkung, QStringLiteral("Grüße"));
+    EXPECT_EQ(zurueck.Qso(0).DokEin, "K 32");
+    EXPECT_EQ(zurueck.Qso(1).Call, "QA2ABC");
+}
+
+TEST(LogZeileSchreiben, FailuresAreReported) {
+    TestWelt welt;
+    LogSpalten log;
+    log.Anhaengen({"d", "z", "QA1ABC", "59", "K32", "59", "", "2", "", "SSB"});
+    // A directory where LOG.TXT should be: it can be neither opened nor created.
+    QDir(welt.Pfad("")).mkdir("LOG.TXT");
+    auto e = LogZeileSchreiben(welt.LogTxt(), log);
+    EXPECT_FALSE(e.geschrieben);
+    EXPECT_EQ(e.meldung, "Schreibfehler im Logfile: LOG.TXT");
+    // A full disk: the write fails after the file was opened.
+    TestWelt voll;
+    ASSERT_TRUE(QFile::link("/dev/full", voll.LogTxt()));
+    e = LogZeileSchreiben(voll.LogTxt(), log);
+    EXPECT_FALSE(e.geschrieben);
+    EXPECT_EQ(e.meldung, "Schreibfehler im Logfile: LOG.TXT");
+}

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Set-up, build, start and test of Tarvex on Debian 12.
+#   tools/tarvex.sh start   installs what is missing, builds and starts the program
+#   tools/tarvex.sh test    installs what is missing, builds and runs every test
+#                           (a normal build and one with AddressSanitizer and UBSan)
+set -euo pipefail
+
+wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$wurzel"
+
+pakete=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  libmspack-dev fonts-liberation
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qpdf poppler-utils xvfb xauth nodejs npm
+)
+
+einrichten() {
+  local fehlend=()
+  for p in "${pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+  done
+  if [ ${#fehlend[@]} -gt 0 ]; then
+    echo "Installiere: ${fehlend[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Fehlende Pakete: bitte als root starten (apt-get)." >&2
+      exit 1
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
+  fi
+}
+
+npm_einrichten() {
+  # The independent ADIF reader the export tests check LOG.ADI with.
+  if [ ! -d tests/export/adif-pruefer/node_modules/tcadif ]; then
+    (cd tests/export/adif-pruefer && npm install --no-audit --no-fund --silent)
+  fi
+}
+
+bauen() { # $1 build directory, further arguments go to cmake
+  local dir="$1"; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}
+
+case "${1:-}" in
+  start)
+    einrichten
+    bauen build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_TESTS=OFF
+    exec build/src/app/tarvex
+    ;;
+  test)
+    einrichten
+    if [ -f tests/export/adif-pruefer/package.json ]; then npm_einrichten; fi
+    bauen build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_TESTS=ON -DTARVEX_BENCH=ON
+    (cd build && ctest --output-on-failure -j"$(nproc)")
+    bauen build-san -DCMAKE_BUILD_TYPE=Debug -DTARVEX_TESTS=ON -DTARVEX_SANITIZE=ON
+    (cd build-san && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$(nproc)")
+    ;;
+  *)
+    echo "Aufruf: $0 start | test" >&2
+    exit 2
+    ;;
+esac
