@@ -1,0 +1,135 @@
+#include "scoring/Multiauswertung.h"
+
+#include "app/LogDatei.h"
+
+#include <QSet>
+#include <array>
+
+namespace scoring {
+
+int ModeKlasse(const QString& mode) {
+    if (mode == u"CW")
+        return 1;
+    if (mode == u"PSK" || mode == u"RTTY" || mode == u"SSTV")
+        return 2;
+    return 0;
+}
+
+namespace {
+
+constexpr int BandAnzahl = static_cast<int>(std::size(MultiBaender));
+
+// Index into MultiBaender, or -1 for a band that earns no multiplier.
+int BandIndex(const QString& band) {
+    for (int b = 0; b < BandAnzahl; ++b)
+        if (band == QLatin1StringView(MultiBaender[b]))
+            return b;
+    return -1;
+}
+
+int PunkteProQso(const QStringList& modes, qsizetype anzahl) {
+    const auto mode = [&](qsizetype i) { return i < modes.size() ? modes[i] : QString(); };
+    const int erste = ModeKlasse(mode(0));
+    if (erste == 0)
+        return 1;
+    for (qsizetype i = 1; i < anzahl; ++i)
+        if (ModeKlasse(mode(i)) != erste)
+            return 1;
+    return 3;
+}
+
+// The callsign as the special list holds it: trimmed and cut at the first "/P" (also "/PM").
+QString SonderCallSchluessel(const QString& call) {
+    QStringView c = app::Getrimmt(QStringView(call));
+    const qsizetype p = c.indexOf(u"/P");
+    if (p >= 0)
+        c = c.first(p);
+    return c.toString();
+}
+
+// Stores every received DOK trimmed. This happens in every run, also one that counts nothing,
+// so that every later reader of the column sees the DOKs without blanks.
+void DoksTrimmen(QStringList& doks) {
+    for (qsizetype i = 0; i < doks.size(); ++i) {
+        const QString& roh = doks.at(i);
+        const QStringView getrimmt = app::Getrimmt(QStringView(roh));
+        if (getrimmt.size() != roh.size())
+            doks[i] = getrimmt.toString();
+    }
+}
+
+} // namespace
+
+Auswertung Multiauswertung(app::LogSpalten& log, app::IniRecord& station,
+                           const SonderListen& listen) {
+    Auswertung a;
+    const QString& eigenerDok = station.FDmanagerDOK;
+    QString distrikt = eigenerDok.left(1);
+    if (!station.Distriktskenner.isEmpty()) {
+        station.Distriktskenner = app::AsciiGross(station.Distriktskenner);
+        const char16_t erstes = station.Distriktskenner.front().unicode();
+        if (erstes >= u'A' && erstes <= u'Z')
+            distrikt = station.Distriktskenner;
+        else
+            a.DistriktskennerUngueltig = true;
+    }
+
+    DoksTrimmen(log.SpalteDokEin);
+    const qsizetype anzahl = log.SpalteDokEin.size();
+    if (distrikt.size() != 1 || anzahl == 0)
+        return a;
+    const QChar distriktZeichen = distrikt.front();
+
+    const int punkteProQso = PunkteProQso(log.SpalteMode, anzahl);
+    // Membership in a band's set ignores letter case, so the sets hold folded keys.
+    std::array<QSet<QString>, BandAnzahl> bandMultis;
+    const auto irgendwoGezaehlt = [&](const QString& gefaltet) {
+        for (const auto& menge : bandMultis)
+            if (menge.contains(gefaltet))
+                return true;
+        return false;
+    };
+
+    for (qsizetype i = 0; i < anzahl; ++i) {
+        a.QsoPunkte += punkteProQso;
+
+        const QString& dok = log.SpalteDokEin.at(i);
+        const QString dokGefaltet = dok.toCaseFolded();
+
+        // Only the first QSO with a station of the own DOK earns points, whatever the band.
+        if (dok == eigenerDok && irgendwoGezaehlt(dokGefaltet))
+            a.QsoPunkte -= punkteProQso;
+
+        const int band = i < log.SpalteBand.size() ? BandIndex(log.SpalteBand.at(i)) : -1;
+        if (band < 0)
+            continue;
+        auto& menge = bandMultis[band];
+
+        const bool dokZaehlt = listen.SonderDOKListe.EnthaeltGefaltet(dokGefaltet) ||
+                               (!dok.isEmpty() && dok.front() == distriktZeichen);
+        if (dokZaehlt && !menge.contains(dokGefaltet)) {
+            menge.insert(dokGefaltet);
+            ++a.Multis;
+        }
+
+        if (i < log.SpalteCall.size() && listen.SonderCallListe.Anzahl() > 0) {
+            const QString call = SonderCallSchluessel(log.SpalteCall.at(i)).toCaseFolded();
+            if (listen.SonderCallListe.EnthaeltGefaltet(call) && !menge.contains(call)) {
+                menge.insert(call);
+                ++a.Multis;
+            }
+        }
+    }
+    a.Punkte = a.QsoPunkte * a.Multis;
+    return a;
+}
+
+QString MultisText(const Auswertung& a) {
+    return QStringLiteral("Multis: %1").arg(a.Multis);
+}
+
+QString PunkteText(const Auswertung& a) {
+    return QStringLiteral("QSO Punkte: %1").arg(a.QsoPunkte * a.Multis);
+}
+
+} // namespace scoring
