@@ -1,0 +1,102 @@
+// LOG.ADI: one ADIF record per QSO line of LOG.TXT, one record per line, no header.
+#include "export/Exporte.h"
+
+#include "export/LogQuelle.h"
+
+namespace exporte {
+namespace {
+
+QByteArray Stueck(QByteArrayView text, qsizetype von, qsizetype laenge) {
+    if (von >= text.size())
+        return {};
+    return text.sliced(von, std::min(laenge, text.size() - von)).toByteArray();
+}
+
+void Tag(QByteArray& ziel, const char* name, QByteArrayView daten) {
+    ziel.append('<').append(name).append(':').append(QByteArray::number(daten.size()));
+    ziel.append('>').append(daten);
+}
+
+// Date and time are copied without a check. The length is the fixed one as long as the data
+// has it; anything else gets its true length, so that a short date in a hand-edited log cannot
+// make a reader take the next tag for data.
+void FesterTag(QByteArray& ziel, const char* name, QByteArrayView daten, qsizetype laenge,
+               const char* typ = nullptr) {
+    ziel.append('<').append(name).append(':');
+    ziel.append(QByteArray::number(daten.size() == laenge ? laenge : daten.size()));
+    if (typ)
+        ziel.append(':').append(typ);
+    ziel.append('>').append(daten);
+}
+
+} // namespace
+
+QByteArray AdifBandText(QByteArrayView band) {
+    if (band == "80")
+        return QByteArrayLiteral("80M");
+    if (band == "40")
+        return QByteArrayLiteral("40M");
+    if (band == "10")
+        return QByteArrayLiteral("10M");
+    if (band == "2")
+        return QByteArrayLiteral("2M");
+    if (band == "0.70")
+        return QByteArrayLiteral("70CM");
+    return {};
+}
+
+QByteArray AdifSatz(const QList<QByteArray>& f) {
+    QByteArray z;
+    z.reserve(200);
+    const QByteArray datum = Stueck(f[1], 6, 4) + Stueck(f[1], 3, 2) + Stueck(f[1], 0, 2);
+    const QByteArray zeit = Stueck(f[2], 0, 2) + Stueck(f[2], 3, 2);
+    FesterTag(z, "qso_date", datum, 8, "d");
+    FesterTag(z, "time_on", zeit, 4);
+    FesterTag(z, "time_off", zeit, 4);
+    Tag(z, "call", Getrimmt(f[3]));
+    Tag(z, "RST_SENT", Getrimmt(f[4]));
+    // The DOKs are text; STX and SRX would be integer fields.
+    Tag(z, "STX_STRING", Getrimmt(f[5]));
+    Tag(z, "RST_RCVD", Getrimmt(f[6]));
+    Tag(z, "SRX_STRING", Getrimmt(f[7]));
+    Tag(z, "BAND", AdifBandText(f[8]));
+    Tag(z, "COMMENT", Getrimmt(NbspZuBlank(f[9])));
+    const QByteArrayView mode = Getrimmt(f[10]);
+    // PSK31 is a submode of PSK; as a mode of its own a reader takes it only from old files.
+    if (mode.startsWith("PSK")) {
+        Tag(z, "MODE", "PSK");
+        Tag(z, "SUBMODE", "PSK31");
+    } else {
+        Tag(z, "MODE", mode);
+    }
+    z.append("<eor>");
+    return z;
+}
+
+ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad) {
+    const QByteArray log = LogLesen(logPfad);
+    const QList<QByteArrayView> zeilen = DateiZeilen(log);
+    ExportErgebnis ergebnis;
+    ergebnis.ziel = zielPfad;
+    if (zeilen.size() <= 1)
+        return ergebnis;
+
+    QByteArray out;
+    out.reserve(zeilen.size() * 190);
+    int saetze = 0;
+    ergebnis.unklareZeilen =
+        QsoZeilenDurchgehen(zeilen, [&out, &saetze](const QList<QByteArray>& felder) {
+            out.append(AdifSatz(felder)).append("\r\n");
+            ++saetze;
+        });
+
+    ZielSchreiben(zielPfad, out);
+    ergebnis.geschrieben = true;
+    ergebnis.saetze = saetze;
+    ergebnis.meldung = QStringLiteral("ADIF Datei ") + zielPfad + QChar(u'\r') +
+                       QStringLiteral("geschrieben mit ") + QString::number(saetze) +
+                       QStringLiteral(" Sätzen") + UnklarHinweis(ergebnis.unklareZeilen);
+    return ergebnis;
+}
+
+} // namespace exporte

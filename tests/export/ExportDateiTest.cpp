@@ -1,0 +1,175 @@
+// What both exports share: nothing to do, errors that name the file, and a target that is only
+// ever replaced by a complete file.
+#include "ExportTestHilfe.h"
+#include "platform/Fehler.h"
+#include "support/TestUmgebung.h"
+
+#include <QDir>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace exporte;
+
+namespace {
+
+struct Export {
+    const char* name;
+    const char* ziel;
+    std::function<ExportErgebnis(const QString&, const QString&)> aufruf;
+};
+
+const Export Exporte[] = {
+    {"STF", "LOG.STF",
+     [](const QString& log, const QString& ziel) { return exporttest::Stf(log, ziel); }},
+    {"ADIF", "LOG.ADI",
+     [](const QString& log, const QString& ziel) { return AdifExport(log, ziel); }},
+};
+
+const QByteArray EinQso = "K\r\n1;07.03.2014;19:05:00;DL1ABC;59;K32;59;Z22;2;;SSB;\r\n";
+
+// Everything in the temporary directory, sorted by name.
+QStringList Dateien(const testsupport::TestWelt& welt) {
+    return QDir(welt.Pfad(QString()))
+        .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QStringList LogUnd(const char* ziel) {
+    QStringList namen{QStringLiteral("LOG.TXT"), QString::fromLatin1(ziel)};
+    namen.sort();
+    return namen;
+}
+
+// Files may grow to `bytes` only while it lives; a write past that fails with EFBIG.
+class DateiGrenze {
+public:
+    explicit DateiGrenze(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &alt_);
+        alterHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit neu = alt_;
+        neu.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~DateiGrenze() {
+        setrlimit(RLIMIT_FSIZE, &alt_);
+        std::signal(SIGXFSZ, alterHandler_);
+    }
+
+private:
+    rlimit alt_{};
+    void (*alterHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(ExportDatei, HoechstensEineZeileSchreibtNichts) {
+    const QByteArray inhalte[] = {"", "K\r\n", "K", "\r\n"};
+    for (const Export& x : Exporte)
+        for (const QByteArray& inhalt : inhalte) {
+            testsupport::TestWelt welt;
+            welt.Schreibe(QStringLiteral("LOG.TXT"), inhalt);
+            const ExportErgebnis e = x.aufruf(welt.LogTxt(), welt.Pfad(x.ziel));
+            EXPECT_FALSE(e.geschrieben) << x.name << " " << inhalt.toStdString();
+            EXPECT_TRUE(e.meldung.isEmpty()) << x.name;
+            EXPECT_FALSE(welt.Existiert(x.ziel)) << x.name;
+        }
+}
+
+TEST(ExportDatei, OhneBrauchbareZeileWirdTrotzdemGeschrieben) {
+    const struct {
+        const char* name;
+        int saetze;
+        QByteArray inhalt;
+    } erwartet[] = {{"STF", 26, "EndQSOList\r\n"}, {"ADIF", 0, ""}};
+    for (std::size_t i = 0; i < std::size(Exporte); ++i) {
+        testsupport::TestWelt welt;
+        welt.Schreibe(QStringLiteral("LOG.TXT"), "K\r\n\r\n1;a;b\r\n");
+        const ExportErgebnis e = Exporte[i].aufruf(welt.LogTxt(), welt.Pfad(Exporte[i].ziel));
+        EXPECT_TRUE(e.geschrieben) << erwartet[i].name;
+        EXPECT_EQ(e.saetze, erwartet[i].saetze) << erwartet[i].name;
+        EXPECT_TRUE(
+            e.meldung.endsWith(QStringLiteral("geschrieben mit %1 Sätzen").arg(erwartet[i].saetze)))
+            << erwartet[i].name;
+        EXPECT_TRUE(welt.Lies(Exporte[i].ziel).endsWith(erwartet[i].inhalt)) << erwartet[i].name;
+        EXPECT_TRUE(e.unklareZeilen.isEmpty());
+    }
+}
+
+TEST(ExportDatei, AlteZielDateiWirdGanzErsetzt) {
+    for (const Export& x : Exporte) {
+        testsupport::TestWelt welt;
+        welt.Schreibe(QStringLiteral("LOG.TXT"), EinQso);
+        welt.Schreibe(x.ziel, QByteArray(100000, '~'));
+        x.aufruf(welt.LogTxt(), welt.Pfad(x.ziel));
+        const QByteArray neu = welt.Lies(x.ziel);
+        EXPECT_FALSE(neu.contains('~')) << x.name;
+        EXPECT_LT(neu.size(), 3000) << x.name;
+        EXPECT_EQ(Dateien(welt), LogUnd(x.ziel)) << x.name;
+    }
+}
+
+TEST(ExportDatei, FehlerNennenDieDateiUndLassenDasZielStehen) {
+    for (const Export& x : Exporte) {
+        const struct {
+            const char* fall;
+            std::function<void(testsupport::TestWelt&)> vorbereiten;
+            QString log, ziel; // relative to the temporary directory
+            QString genannt;
+        } faelle[] = {
+            {"LOG.TXT missing", [](testsupport::TestWelt&) {}, QStringLiteral("LOG.TXT"), x.ziel,
+             QStringLiteral("LOG.TXT")},
+            {"LOG.TXT is a directory",
+             [](testsupport::TestWelt& w) {
+                 QDir(w.Pfad(QString())).mkdir(QStringLiteral("LOG.TXT"));
+             },
+             QStringLiteral("LOG.TXT"), x.ziel, QStringLiteral("LOG.TXT")},
+            {"target directory missing",
+             [](testsupport::TestWelt& w) { w.Schreibe(QStringLiteral("LOG.TXT"), EinQso); },
+             QStringLiteral("LOG.TXT"), QStringLiteral("fehlt/") + x.ziel,
+             QStringLiteral("fehlt/") + x.ziel},
+            {"target is a directory",
+             [&x](testsupport::TestWelt& w) {
+                 w.Schreibe(QStringLiteral("LOG.TXT"), EinQso);
+                 QDir(w.Pfad(QString())).mkdir(x.ziel);
+             },
+             QStringLiteral("LOG.TXT"), x.ziel, x.ziel},
+        };
+        for (const auto& f : faelle) {
+            testsupport::TestWelt welt;
+            f.vorbereiten(welt);
+            const QStringList vorher = Dateien(welt);
+            try {
+                x.aufruf(welt.Pfad(f.log), welt.Pfad(f.ziel));
+                ADD_FAILURE() << x.name << ", " << f.fall << ": no error";
+            } catch (const platform::Fehler& fehler) {
+                EXPECT_TRUE(fehler.Text().contains(welt.Pfad(f.genannt)))
+                    << x.name << ", " << f.fall << ": " << fehler.Text().toStdString();
+            }
+            EXPECT_EQ(Dateien(welt), vorher) << x.name << ", " << f.fall;
+        }
+    }
+}
+
+TEST(ExportDatei, AbgebrochenesSchreibenLaesstDieAlteDateiGanz) {
+    QByteArray log = "K\r\n";
+    for (int i = 0; i < 400; ++i)
+        log += "1;07.03.2014;19:05:00;DL1ABC;59;K32;59;Z22;2;eine Bemerkung;SSB;\r\n";
+    for (const Export& x : Exporte) {
+        testsupport::TestWelt welt;
+        welt.Schreibe(QStringLiteral("LOG.TXT"), log);
+        welt.Schreibe(x.ziel, "alt\r\n");
+        bool geworfen = false;
+        {
+            const DateiGrenze grenze(16 * 1024);
+            try {
+                x.aufruf(welt.LogTxt(), welt.Pfad(x.ziel));
+            } catch (const platform::Fehler& fehler) {
+                geworfen = fehler.Text().contains(welt.Pfad(x.ziel));
+            }
+        }
+        EXPECT_TRUE(geworfen) << x.name;
+        EXPECT_EQ(welt.Lies(x.ziel), "alt\r\n") << x.name;
+        EXPECT_EQ(Dateien(welt), LogUnd(x.ziel)) << x.name;
+    }
+}
