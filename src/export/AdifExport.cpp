@@ -6,14 +6,26 @@
 namespace exporte {
 namespace {
 
-QByteArray Stueck(QByteArrayView text, qsizetype von, qsizetype laenge) {
+QByteArrayView Stueck(QByteArrayView text, qsizetype von, qsizetype laenge) {
     if (von >= text.size())
         return {};
-    return text.sliced(von, std::min(laenge, text.size() - von)).toByteArray();
+    return text.sliced(von, std::min(laenge, text.size() - von));
+}
+
+void Zahl(QByteArray& ziel, qsizetype zahl) {
+    char ziffern[24];
+    int n = 0;
+    do {
+        ziffern[n++] = static_cast<char>('0' + zahl % 10);
+        zahl /= 10;
+    } while (zahl > 0);
+    while (n > 0)
+        ziel.append(ziffern[--n]);
 }
 
 void Tag(QByteArray& ziel, const char* name, QByteArrayView daten) {
-    ziel.append('<').append(name).append(':').append(QByteArray::number(daten.size()));
+    ziel.append('<').append(name).append(':');
+    Zahl(ziel, daten.size());
     ziel.append('>').append(daten);
 }
 
@@ -23,7 +35,7 @@ void Tag(QByteArray& ziel, const char* name, QByteArrayView daten) {
 void FesterTag(QByteArray& ziel, const char* name, QByteArrayView daten, qsizetype laenge,
                const char* typ = nullptr) {
     ziel.append('<').append(name).append(':');
-    ziel.append(QByteArray::number(daten.size() == laenge ? laenge : daten.size()));
+    Zahl(ziel, daten.size() == laenge ? laenge : daten.size());
     if (typ)
         ziel.append(':').append(typ);
     ziel.append('>').append(daten);
@@ -45,11 +57,21 @@ QByteArray AdifBandText(QByteArrayView band) {
     return {};
 }
 
-QByteArray AdifSatz(const QList<QByteArray>& f) {
-    QByteArray z;
-    z.reserve(200);
-    const QByteArray datum = Stueck(f[1], 6, 4) + Stueck(f[1], 3, 2) + Stueck(f[1], 0, 2);
-    const QByteArray zeit = Stueck(f[2], 0, 2) + Stueck(f[2], 3, 2);
+namespace {
+
+void SatzAnhaengen(QByteArray& z, const QList<QByteArray>& f) {
+    char datumPuffer[8], zeitPuffer[4];
+    const auto zusammen = [](char* puffer, std::initializer_list<QByteArrayView> teile) {
+        qsizetype n = 0;
+        for (QByteArrayView t : teile) {
+            std::copy(t.begin(), t.end(), puffer + n);
+            n += t.size();
+        }
+        return QByteArrayView(puffer, n);
+    };
+    const QByteArrayView datum =
+        zusammen(datumPuffer, {Stueck(f[1], 6, 4), Stueck(f[1], 3, 2), Stueck(f[1], 0, 2)});
+    const QByteArrayView zeit = zusammen(zeitPuffer, {Stueck(f[2], 0, 2), Stueck(f[2], 3, 2)});
     FesterTag(z, "qso_date", datum, 8, "d");
     FesterTag(z, "time_on", zeit, 4);
     FesterTag(z, "time_off", zeit, 4);
@@ -70,6 +92,14 @@ QByteArray AdifSatz(const QList<QByteArray>& f) {
         Tag(z, "MODE", mode);
     }
     z.append("<eor>");
+}
+
+} // namespace
+
+QByteArray AdifSatz(const QList<QByteArray>& felder) {
+    QByteArray z;
+    z.reserve(200);
+    SatzAnhaengen(z, felder);
     return z;
 }
 
@@ -86,7 +116,8 @@ ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad) {
     int saetze = 0;
     ergebnis.unklareZeilen =
         QsoZeilenDurchgehen(zeilen, [&out, &saetze](const QList<QByteArray>& felder) {
-            out.append(AdifSatz(felder)).append("\r\n");
+            SatzAnhaengen(out, felder);
+            out.append("\r\n");
             ++saetze;
         });
 

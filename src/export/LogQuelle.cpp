@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <unistd.h>
 
 namespace exporte {
 
@@ -41,8 +40,9 @@ void ZielSchreiben(const QString& zielPfad, const QByteArray& inhalt) {
     if (!datei.open(QIODevice::WriteOnly))
         throw platform::Fehler(
             QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(name));
-    // The old file is replaced only when the new one is whole on the disk.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush() || ::fsync(datei.handle()) != 0) {
+    // commit() puts the new file on the disk before it takes the target's name, so the old file
+    // is replaced only by a whole one; a write that fails leaves it as it was.
+    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
         datei.cancelWriting();
         throw platform::Fehler(
             QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(name));

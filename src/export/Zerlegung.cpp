@@ -74,6 +74,7 @@ QList<Feld> FelderMitLage(QByteArrayView zeile) {
     const qsizetype n = z.size();
 
     QList<Feld> felder;
+    felder.reserve(13);
     qsizetype i = 0;
     while (i < n && IstLeerzeichen(z[i]))
         ++i;
@@ -150,6 +151,7 @@ QsoZeile QsoFelder(QByteArrayView zeile) {
     const bool letztesLeer = felder.back().wert.isEmpty();
     if (n == 11 || (n == 12 && letztesLeer)) {
         ergebnis.art = ZeilenArt::Qso;
+        ergebnis.felder.reserve(n);
         for (Feld& f : felder)
             ergebnis.felder.append(std::move(f.wert));
         return ergebnis;
