@@ -309,6 +309,24 @@ TEST_F(SuchFormTest, EmptyLogOrNoMatchNeverShowsTheWindow) {
     }
 }
 
+TEST_F(SuchFormTest, TheSearchGivesTheFocusBackToTheCallsignField) {
+    ProbeLog();
+    Starten();
+    for (const char* text : {"AB", "ZZ"}) { // with hits and without
+        SCOPED_TRACE(text);
+        call->clear();
+        call->setFocus();
+        QTest::keyClicks(call, text);
+        Tick(3);
+        bemerkung->setFocus(); // the stand-in has no exit handler that would stop the timer
+        Ereignisse();
+        ASSERT_EQ(QApplication::focusWidget(), bemerkung);
+        Tick();
+        EXPECT_FALSE(timer->isActive());
+        EXPECT_EQ(QApplication::focusWidget(), call);
+    }
+}
+
 TEST_F(SuchFormTest, KeystrokesKeepArrivingInTheCallsignFieldWhileTheWindowPopsUp) {
     ProbeLog();
     Starten();
