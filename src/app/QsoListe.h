@@ -1,0 +1,40 @@
+// The QSO list of the second notebook page: a read-only model over the in-memory log, newest
+// first, filled at start and given one new top row per saved QSO, up to 2000 rows.
+#pragma once
+
+#include "app/LogSpalten.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace app {
+
+class QsoListenModell : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int MaxZeilen = 2000; // grid rows, the header row included
+
+    explicit QsoListenModell(const LogSpalten& log, QObject* eltern = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The whole list from the log; an empty log leaves the single empty row.
+    void FillQsoGrid();
+    // The newest QSO as the first row, unless the grid is full.
+    void AddQsoToGrid();
+
+    // The QSO shown in a row, or -1 for the empty row.
+    int QsoIndex(int zeile) const { return zeilen_[zeile]; }
+
+    static int SpaltenBreite(int spalte);
+
+private:
+    const LogSpalten& log_;
+    QList<int> zeilen_{-1};
+};
+
+} // namespace app

@@ -1,0 +1,356 @@
+// The entry mask typed as an operator types it: real key events, real focus changes, the
+// message boxes recorded, the clock fixed.
+#include "Hauptfenster.h"
+
+#include "app/DatumEdit.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+using app::TLogForm;
+
+namespace {
+void QsoTippen(const QString& call, const QString& dok) {
+    Tippe(call);
+    Taste(Qt::Key_Return); // to the report given
+    Taste(Qt::Key_Return); // to the report received
+    Taste(Qt::Key_Return); // to the received DOK
+    Tippe(dok);
+    Taste(Qt::Key_Return); // to "Speichern"
+    Taste(Qt::Key_Return); // saves
+}
+} // namespace
+
+TEST(Eingabe, AWholeQsoByKeyboardReachesTheFileByteForByte) {
+    Umgebung u;
+    auto f = Starte(u);
+    u.meldungen.Leeren();
+    ASSERT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:15") << "UTC with bias -120 at 20:15 local";
+    QsoTippen("qa1abc", "k01");
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty()) << u.meldungen.Texte().join('|').toStdString();
+    EXPECT_EQ(u.welt.Lies("LOG.TXT"),
+              LogKopf + "1;24.03.2026;18:15:00;QA1ABC;59;???;59;K01;2;;SSB;\r\n");
+    EXPECT_EQ(f->pnlQsoAnzahl->text(), "QSO Anzahl: 1");
+    EXPECT_EQ(f->QsoNummer, 2);
+    EXPECT_EQ(f->QsoModell->index(0, 2).data().toString(), "QA1ABC");
+    EXPECT_EQ(f->CallMaskEdit->Text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    EXPECT_FALSE(f->SpeichernButton->isEnabled());
+    EXPECT_EQ(f->Bandauswahl->currentText(), "2");
+}
+
+TEST(Eingabe, DuplicatesAreRefusedOnTheFirstLaterField) {
+    Umgebung u;
+    u.welt.Schreibe("LOG.TXT", LogKopf + "1;24.03.2026;18:00:00;QA1ABC;59;K32;59;K01;2;;SSB;\r\n"
+                                         "1;24.03.2026;18:01:00;QB/QA3ABC;59;K32;59;K01;2;;SSB;\r\n"
+                                         "1;24.03.2026;18:02:00;Q1A;59;K32;59;K01;2;;SSB;\r\n");
+    auto f = Starte(u);
+    f->CW1->trigger();
+    f->Bandauswahl->setEditText("80");
+    struct Fall {
+        const char* call;
+        const char* meldung; // nullptr: accepted
+    } faelle[] = {
+        {"QA1ABC/P", "STOP - heute schon gearbeitet"},
+        {"QA3ABC/QB", "STOP - heute schon gearbeitet"},
+        {"QD/Q1A/P", nullptr},
+        {"QAB", "Ungültiges Rufzeichen"},
+        {"QA0ABCDEF", "Ungültiges Rufzeichen"},
+        {"QA2XYZ", nullptr},
+    };
+    for (const auto& fall : faelle) {
+        u.meldungen.Leeren();
+        f->CallMaskEdit->SetzeText(QString());
+        f->FokusAuf(f->CallMaskEdit);
+        Tippe(QString::fromLatin1(fall.call));
+        bool sperreBeiMeldung = false;
+        u.meldungen.beimZeigen = [&](const MeldungsRekorder::Eintrag&) { sperreBeiMeldung = f->EnterSperre; };
+        Taste(Qt::Key_Return);
+        u.meldungen.beimZeigen = nullptr;
+        if (fall.meldung) {
+            EXPECT_EQ(u.meldungen.Texte(), QStringList{QString::fromUtf8(fall.meldung)}) << fall.call;
+            EXPECT_TRUE(sperreBeiMeldung) << "Enter closes the box instead of moving on";
+            EXPECT_FALSE(f->EnterSperre);
+            EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit) << fall.call;
+            EXPECT_FALSE(f->SpeichernButton->isEnabled()) << fall.call;
+        } else {
+            EXPECT_TRUE(u.meldungen.Texte().isEmpty()) << fall.call;
+            EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit) << fall.call;
+            EXPECT_TRUE(f->DupeGeprueft);
+        }
+    }
+}
+
+TEST(Eingabe, DuplicateCheckRunsOncePerCallsign) {
+    Umgebung u;
+    auto f = Starte(u);
+    int pruefungen = 0;
+    Tippe("QAB"); // implausible: every check shows a message
+    Taste(Qt::Key_Return);
+    pruefungen = static_cast<int>(u.meldungen.eintraege.size());
+    EXPECT_EQ(pruefungen, 2) << "the missing log, then the callsign";
+    f->CallMaskEdit->SetzeText(QString());
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Return);
+    EXPECT_TRUE(f->DupeGeprueft);
+    Taste(Qt::Key_Tab, Qt::ShiftModifier); // back to the callsign: cleared on entry
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    EXPECT_FALSE(f->DupeGeprueft);
+}
+
+TEST(Eingabe, LaterFieldWithoutCallsignWarnsAndReturns) {
+    Umgebung u;
+    auto f = Starte(u);
+    u.meldungen.Leeren();
+    QTest::mouseClick(f->BemerkungEdit, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(u.meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(u.meldungen.eintraege[0].art, "Warnung");
+    EXPECT_EQ(u.meldungen.eintraege[0].text, "Bitte zuerst ein Rufzeichen eingeben");
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+}
+
+TEST(Eingabe, EnterInAnEmptyCallsignFieldDoesNothing) {
+    Umgebung u;
+    auto f = Starte(u);
+    u.meldungen.Leeren();
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+    EXPECT_FALSE(u.welt.Existiert("LOG.TXT"));
+}
+
+TEST(Eingabe, ReportLimitsPerMode) {
+    struct Fall {
+        QAction* TLogForm::*mode;
+        const char* rapport;
+        bool ok;
+    } faelle[] = {
+        {&TLogForm::SSB1, "69", false}, {&TLogForm::SSB1, "11", true},
+        {&TLogForm::FM1, "59", true},   {&TLogForm::CW1, "599", true},
+        {&TLogForm::CW1, "600", false}, {&TLogForm::RTTY1, "100", true},
+    };
+    for (const auto& fall : faelle) {
+        Umgebung u;
+        auto f = Starte(u);
+        (f.get()->*fall.mode)->trigger();
+        Tippe("QA1ABC");
+        Taste(Qt::Key_Return);
+        ASSERT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+        u.meldungen.Leeren();
+        Taste(Qt::Key_End);
+        for (int i = 0; i < 3; ++i)
+            Taste(Qt::Key_Backspace);
+        Taste(Qt::Key_Home);
+        Tippe(QString::fromLatin1(fall.rapport));
+        Taste(Qt::Key_Return);
+        if (fall.ok) {
+            EXPECT_EQ(QApplication::focusWidget(), f->RSTinMaskEdit) << fall.rapport;
+            EXPECT_TRUE(u.meldungen.Texte().isEmpty()) << fall.rapport;
+        } else {
+            EXPECT_EQ(u.meldungen.Texte(), QStringList{"Ungültiger Rapport"}) << fall.rapport;
+            EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit) << fall.rapport;
+        }
+    }
+}
+
+TEST(Eingabe, IncompleteMaskRefusesTheFocusAndEscapeUndoes) {
+    Umgebung u;
+    auto f = Starte(u);
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+    u.meldungen.Leeren();
+    Taste(Qt::Key_End);
+    Taste(Qt::Key_Backspace);
+    EXPECT_EQ(f->RSToutMaskEdit->Text(), "5");
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(u.meldungen.Texte(),
+              QStringList{QStringLiteral("Ungültiger Eingabewert. Mit der Taste ESC machen Sie die "
+                                         "Änderungen rückgängig.")});
+    EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit)
+        << "the mask check comes first; the report's own check is not reached";
+    Taste(Qt::Key_Escape);
+    EXPECT_EQ(f->RSToutMaskEdit->Text(), "59");
+    u.meldungen.Leeren();
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), f->RSTinMaskEdit);
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+}
+
+TEST(Eingabe, ModeCycleAndDiscard) {
+    Umgebung u;
+    auto f = Starte(u);
+    const QStringList erwartet = {" FM ", "PSK ", "RTTY", "SSTV", " CW ", "SSB "};
+    for (const QString& label : erwartet) {
+        QTest::mouseClick(f->lblMode, Qt::LeftButton);
+        EXPECT_EQ(f->lblMode->text(), label);
+    }
+    f->CW1->trigger();
+    EXPECT_EQ(f->RSTinMaskEdit->Text(), "599");
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Return);
+    f->Bandauswahl->setEditText("80");
+    f->BemerkungEdit->SetzeText("x");
+    QTest::mouseClick(f->VerwerfenButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->CallMaskEdit->Text(), "");
+    EXPECT_EQ(f->BemerkungEdit->Text(), "");
+    EXPECT_EQ(f->RSToutMaskEdit->Text(), "599");
+    EXPECT_EQ(f->RSTinMaskEdit->Text(), "599");
+    EXPECT_EQ(f->Bandauswahl->currentText(), "80");
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+}
+
+TEST(Eingabe, BandBoxAcceptsOnlyTheContestBands) {
+    Umgebung u;
+    auto f = Starte(u);
+    const std::pair<const char*, const char*> faelle[] = {
+        {"40", "40"}, {"6", "2"}, {"160", "2"}, {"", "2"}, {"10", "10"}, {"2 ", "2"}};
+    for (const auto& [getippt, bleibt] : faelle) {
+        f->FokusAuf(f->Bandauswahl);
+        f->Bandauswahl->lineEdit()->clear();
+        Tippe(QString::fromLatin1(getippt));
+        Taste(Qt::Key_Tab);
+        EXPECT_EQ(f->Bandauswahl->currentText(), bleibt) << getippt;
+    }
+    f->FokusAuf(f->Bandauswahl);
+    f->Bandauswahl->setCurrentIndex(3);
+    Taste(Qt::Key_Tab);
+    EXPECT_EQ(f->Bandauswahl->currentText(), "0.70");
+}
+
+TEST(Eingabe, ClockUtcAndLocalTime) {
+    struct Fall {
+        std::optional<int> bias;
+        bool utc;
+        const char* zeit;
+        const char* label;
+    } faelle[] = {
+        {-120, true, "18:15", "UTC"},  {-120, false, "20:15", "MESZ"},
+        {-60, false, "20:15", "MEZ"},  {0, false, "20:15", "MEZ"},
+        {-60, true, "19:15", "UTC"},   {std::nullopt, true, "20:15", "UTC"},
+    };
+    for (const auto& fall : faelle) {
+        Umgebung u;
+        u.zone.bias = fall.bias;
+        u.welt.Schreibe("Log.ini", QByteArray("[Fenster]\r\nStarthinweise=0\r\n[Einstellung]\r\nUTC=") +
+                                       (fall.utc ? "1" : "0") + "\r\n");
+        auto f = Starte(u);
+        EXPECT_EQ(f->ZeitEdit1->Text(), fall.zeit);
+        EXPECT_EQ(f->lblZeitmode->text(), fall.label);
+        EXPECT_EQ(f->mnuUhrUTC->isChecked(), fall.utc);
+        EXPECT_EQ(f->mnuLokalzeit->isChecked(), !fall.utc);
+        f->UhrTimer1Timer();
+        EXPECT_EQ(f->Panel2->text(), "20:15:00") << "the panel shows local time";
+    }
+}
+
+TEST(Eingabe, ClockFollowsOnlyWhileInTheCallsignField) {
+    Umgebung u;
+    auto f = Starte(u);
+    EXPECT_EQ(f->Panel2->text(), "18:15") << "before the first tick: the offset time";
+    u.uhr.jetzt = u.uhr.jetzt.addSecs(60);
+    f->UhrTimer1Timer();
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:16");
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Return);
+    u.uhr.jetzt = u.uhr.jetzt.addSecs(120);
+    f->UhrTimer1Timer();
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:16") << "the QSO keeps the minute its callsign was typed";
+    Taste(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:18") << "entering the callsign field brings it up to date";
+    // "UTC" again reads the bias afresh; the query button reports without changing anything.
+    u.zone.bias = -60;
+    f->ToolButton3->click();
+    EXPECT_EQ(u.meldungen.Texte().last(), "Versatz zu UTC in Minuten zur Zeit: -60");
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:18");
+    f->mnuUhrUTC->trigger();
+    EXPECT_EQ(f->ZeitEdit1->Text(), "19:18");
+}
+
+TEST(Eingabe, CaptureAfterTheContest) {
+    Umgebung u;
+    auto f = Starte(u);
+    f->mnuOfflineerfassung->trigger();
+    EXPECT_TRUE(f->edtOfflineDatum->isVisible());
+    EXPECT_TRUE(f->lblOfflineDatum->isVisible());
+    EXPECT_EQ(f->edtOfflineDatum->Text(), "24.03.2026");
+    f->edtOfflineDatum->SetzeDatum(QDate(2025, 11, 14));
+    f->FokusAuf(f->CallMaskEdit);
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Tab); // band
+    EXPECT_EQ(QApplication::focusWidget(), f->Bandauswahl);
+    Taste(Qt::Key_Tab); // time
+    ASSERT_EQ(QApplication::focusWidget(), f->ZeitEdit1);
+    EXPECT_TRUE(f->DupeGeprueft) << "the time field runs the duplicate check";
+    Taste(Qt::Key_Home);
+    Tippe("1807");
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:07");
+    u.uhr.jetzt = u.uhr.jetzt.addSecs(300);
+    f->UhrTimer1Timer();
+    f->mnuLokalzeit->trigger();
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:07") << "the clock leaves the typed time alone";
+    EXPECT_EQ(f->lblZeitmode->text(), "MESZ");
+    Taste(Qt::Key_Tab); // report given
+    EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+    f->SpeichernButton->click();
+    EXPECT_TRUE(u.welt.Lies("LOG.TXT").endsWith("1;14.11.2025;18:07:00;QA1ABC;59;???;59;;2;;SSB;\r\n"));
+    EXPECT_EQ(f->ZeitEdit1->Text(), "18:07") << "the next QSO starts from the last typed time";
+    f->mnuOfflineerfassung->trigger();
+    EXPECT_FALSE(f->edtOfflineDatum->isVisible());
+}
+
+TEST(Eingabe, ShiftEnterOnTheSaveButtonTakesTodayAndTheLocalTime) {
+    Umgebung u;
+    auto f = Starte(u);
+    f->mnuOfflineerfassung->trigger();
+    f->edtOfflineDatum->SetzeDatum(QDate(2025, 11, 14));
+    f->FokusAuf(f->CallMaskEdit);
+    Tippe("QA1ABC");
+    u.uhr.jetzt = QDateTime(QDate(2026, 3, 24), QTime(20, 15, 42));
+    f->FokusAuf(f->SpeichernButton);
+    ASSERT_EQ(QApplication::focusWidget(), f->SpeichernButton);
+    Taste(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(u.welt.Lies("LOG.TXT").endsWith("1;24.03.2026;20:15:42;QA1ABC;59;???;59;;2;;SSB;\r\n"));
+    // Escape on the focused button discards.
+    Tippe("QA9ZZZ");
+    f->FokusAuf(f->SpeichernButton);
+    Taste(Qt::Key_Escape);
+    EXPECT_EQ(f->CallMaskEdit->Text(), "");
+    EXPECT_EQ(f->Log.Anzahl(), 1);
+}
+
+TEST(Eingabe, ReceivedDokWithABlankInsideIsTrimmedOnlyAtItsEnds) {
+    Umgebung u;
+    auto f = Starte(u);
+    QsoTippen("QA1ABC", "k 32");
+    EXPECT_TRUE(u.welt.Lies("LOG.TXT").endsWith(";59;K 32;2;;SSB;\r\n"));
+    EXPECT_EQ(f->Log.SpalteDokEin[0], "K 32") << "the evaluation trims the column in memory";
+}
+
+TEST(Eingabe, EnterInAnotherWindowKeepsItsMeaning) {
+    Umgebung u;
+    auto f = Starte(u);
+    Tippe("QA1ABC"); // the active control is a masked field and EnterSperre is off
+    QDialog box;
+    auto* knopf = new QPushButton("OK", &box);
+    knopf->setDefault(true);
+    (new QVBoxLayout(&box))->addWidget(knopf);
+    bool angenommen = false;
+    QObject::connect(&box, &QDialog::accepted, [&] { angenommen = true; });
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(angenommen);
+    EXPECT_EQ(f->AktivesFeld(), f->CallMaskEdit) << "a move to another window runs no handler";
+}
