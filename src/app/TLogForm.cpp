@@ -169,8 +169,8 @@ void TLogForm::FormCreate() {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &TLogForm::FokusGeaendert);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TLogForm::FensterAktiviert);
-    aktivesFeld_ = CallMaskEdit;
-    setFocusProxy(nullptr);
+    // The callsign field is the first control: its entry handler runs when the window first
+    // gives it the focus.
     CallMaskEdit->setFocus();
 }
 
@@ -511,7 +511,7 @@ bool TLogForm::IstMaskenFeld(const QObject* o) const {
                  o == QSONrInMaskEdit || o == ZeitEdit1);
 }
 
-void TLogForm::FokusGeaendert(QWidget* /*alt*/, QWidget* neu) {
+void TLogForm::FokusGeaendert(QWidget* alt, QWidget* neu) {
     if (imWechsel_ || !neu || neu->window() != this)
         return;
     if (neu == aktivesFeld_)
@@ -556,7 +556,7 @@ void TLogForm::Wechsel(QWidget* von, QWidget* nach) {
         }
         vorgemerkt_ = nullptr;
         const bool erlaubt = VerlassenHandler(von);
-        if (!erlaubt || vorgemerkt_ == von) {
+        if (!erlaubt || (vorgemerkt_ && vorgemerkt_ == von)) {
             vorgemerkt_ = nullptr;
             FokusStill(von);
             break;

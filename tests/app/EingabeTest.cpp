@@ -123,7 +123,7 @@ TEST(Eingabe, EnterInAnEmptyCallsignFieldDoesNothing) {
     u.meldungen.Leeren();
     Taste(Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
-    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty()) << u.meldungen.Texte().join('|').toStdString();
     EXPECT_FALSE(u.welt.Existiert("LOG.TXT"));
 }
 
@@ -343,6 +343,7 @@ TEST(Eingabe, EnterInAnotherWindowKeepsItsMeaning) {
     QDialog box;
     auto* knopf = new QPushButton("OK", &box);
     knopf->setDefault(true);
+    QObject::connect(knopf, &QPushButton::clicked, &box, &QDialog::accept);
     (new QVBoxLayout(&box))->addWidget(knopf);
     bool angenommen = false;
     QObject::connect(&box, &QDialog::accepted, [&] { angenommen = true; });

@@ -3,10 +3,15 @@
 #pragma once
 
 #include "app/MaskEdit.h"
+#include "app/QsoListe.h"
 #include "app/TLogForm.h"
+#include "platform/Version.h"
 #include "support/TestUmgebung.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QTest>
 #include <memory>
 

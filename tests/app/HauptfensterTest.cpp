@@ -122,10 +122,12 @@ TEST(QsoListe, GrowthAndTheTwoThousandRowLimit) {
             EXPECT_EQ(m.index(0, 2).data().toString(), "NEU1");
             EXPECT_EQ(m.index(1, 2).data().toString(), "NEU0");
         }
-        if (fall.geladen == 0)
+        if (fall.geladen == 0) {
             EXPECT_EQ(m.QsoIndex(2), -1) << "the empty row moves down";
-        if (fall.geladen == 2500)
+        }
+        if (fall.geladen == 2500) {
             EXPECT_EQ(m.index(0, 2).data().toString(), "C2499") << "a full list stays as it is";
+        }
     }
 }
 
