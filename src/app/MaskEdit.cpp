@@ -343,15 +343,18 @@ void TMaskEdit::SetzeGrossbuchstaben(bool an) {
 
 void TMaskEdit::Uebernehme(const QString& inhalt, int cursor, bool vomBediener) {
     const bool anders = inhalt != inhalt_;
-    if (anders) {
-        inhalt_ = inhalt;
-        setText(Anzeige());
+    if (!anders) {
+        setCursorPosition(cursor);
+        return;
     }
-    setCursorPosition(cursor);
-    if (anders && vomBediener) {
+    // The flag is set before textChanged goes out, so a handler of it already sees the edit.
+    if (vomBediener)
         bearbeitet_ = true;
+    inhalt_ = inhalt;
+    setText(Anzeige());
+    setCursorPosition(cursor);
+    if (vomBediener)
         emit textEdited(text());
-    }
 }
 
 void TMaskEdit::Leere(QString& inhalt, int von, int bis) const {
