@@ -3,6 +3,8 @@
 
 #include "export/LogQuelle.h"
 
+#include <algorithm>
+
 namespace exporte {
 namespace {
 
@@ -23,19 +25,10 @@ void Zahl(QByteArray& ziel, qsizetype zahl) {
         ziel.append(ziffern[--n]);
 }
 
-void Tag(QByteArray& ziel, const char* name, QByteArrayView daten) {
+// "<", the name, ":", the length in bytes, the type when given, ">", the data.
+void Tag(QByteArray& ziel, const char* name, QByteArrayView daten, const char* typ = nullptr) {
     ziel.append('<').append(name).append(':');
     Zahl(ziel, daten.size());
-    ziel.append('>').append(daten);
-}
-
-// Date and time are copied without a check. The length is the fixed one as long as the data
-// has it; anything else gets its true length, so that a short date in a hand-edited log cannot
-// make a reader take the next tag for data.
-void FesterTag(QByteArray& ziel, const char* name, QByteArrayView daten, qsizetype laenge,
-               const char* typ = nullptr) {
-    ziel.append('<').append(name).append(':');
-    Zahl(ziel, daten.size() == laenge ? laenge : daten.size());
     if (typ)
         ziel.append(':').append(typ);
     ziel.append('>').append(daten);
@@ -72,9 +65,12 @@ void SatzAnhaengen(QByteArray& z, const QList<QByteArray>& f) {
     const QByteArrayView datum =
         zusammen(datumPuffer, {Stueck(f[1], 6, 4), Stueck(f[1], 3, 2), Stueck(f[1], 0, 2)});
     const QByteArrayView zeit = zusammen(zeitPuffer, {Stueck(f[2], 0, 2), Stueck(f[2], 3, 2)});
-    FesterTag(z, "qso_date", datum, 8, "d");
-    FesterTag(z, "time_on", zeit, 4);
-    FesterTag(z, "time_off", zeit, 4);
+    // Date and time are copied without a check. Their length is 8 and 4 as long as the log holds
+    // dd.mm.yyyy and hh:mm:ss; a shorter value in a hand-edited log gets its true length, so that
+    // a reader cannot take the next tag for data.
+    Tag(z, "qso_date", datum, "d");
+    Tag(z, "time_on", zeit);
+    Tag(z, "time_off", zeit);
     Tag(z, "call", Getrimmt(f[3]));
     Tag(z, "RST_SENT", Getrimmt(f[4]));
     // The DOKs are text; STX and SRX would be integer fields.

@@ -5,6 +5,8 @@
 #include "export/LogQuelle.h"
 #include "platform/Codepage.h"
 
+#include <algorithm>
+
 namespace exporte {
 namespace {
 
