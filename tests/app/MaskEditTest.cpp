@@ -242,7 +242,12 @@ TEST_F(MaskEditTest, TextChangedBeiJederAenderung) {
     edit->SetzeMaske(Dok);
     edit->SetzeText(QString());
     geaendert.clear();
+    // A handler of textChanged already sees the edit as the operator's.
+    QList<bool> bearbeitet;
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [&] { bearbeitet << edit->Bearbeitet(); });
     Tippe(edit, "k;3{BS}");
+    EXPECT_EQ(bearbeitet, (QList<bool>{true, true, true}));
     ASSERT_EQ(geaendert.count(), 3);
     EXPECT_EQ(geaendert.at(1).at(0).toString(), QStringLiteral("K3______"));
     EXPECT_EQ(geaendert.at(2).at(0).toString(), QStringLiteral("K_______"));
