@@ -519,3 +519,17 @@ TEST(PdfBox, WantShowOeffnetDieFertigeDatei) {
     box.EndDoc();
     EXPECT_EQ(shell.dateien, QStringList{welt.Pfad(QStringLiteral("File.pdf"))});
 }
+
+TEST(PdfBox, NeueSeiteLaesstWartendeEreignisseDurch) {
+    testsupport::TestWelt welt;
+    TPdfBox box;
+    box.BeginDoc();
+    int gelaufen = 0;
+    QObject empfaenger;
+    QMetaObject::invokeMethod(
+        &empfaenger, [&] { ++gelaufen; }, Qt::QueuedConnection);
+    EXPECT_EQ(gelaufen, 0);
+    box.NewPage();
+    EXPECT_EQ(gelaufen, 1);
+    box.EndDoc();
+}
