@@ -13,7 +13,7 @@ pakete=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libmspack-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
-  qpdf poppler-utils xvfb xauth nodejs npm
+  qpdf poppler-utils xvfb xauth
 )
 
 einrichten() {
@@ -29,6 +29,15 @@ einrichten() {
     fi
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
+  fi
+}
+
+node_einrichten() {
+  # Node.js may come from Debian or from elsewhere with its own npm; only a missing one is
+  # installed.
+  if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq nodejs npm
   fi
 }
 
@@ -53,7 +62,8 @@ case "${1:-}" in
     ;;
   test)
     einrichten
-    if [ -f tests/export/adif-pruefer/package.json ]; then npm_einrichten; fi
+    node_einrichten
+    npm_einrichten
     bauen build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_TESTS=ON -DTARVEX_BENCH=ON
     (cd build && ctest --output-on-failure -j"$(nproc)")
     bauen build-san -DCMAKE_BUILD_TYPE=Debug -DTARVEX_TESTS=ON -DTARVEX_SANITIZE=ON

@@ -511,7 +511,7 @@ bool TLogForm::IstMaskenFeld(const QObject* o) const {
                  o == QSONrInMaskEdit || o == ZeitEdit1);
 }
 
-void TLogForm::FokusGeaendert(QWidget* alt, QWidget* neu) {
+void TLogForm::FokusGeaendert(QWidget* /*alt*/, QWidget* neu) {
     if (imWechsel_ || !neu || neu->window() != this)
         return;
     if (neu == aktivesFeld_)
@@ -644,7 +644,7 @@ bool TLogForm::EnterTaste(QObject* objekt, QKeyEvent* taste) {
     auto* widget = qobject_cast<QWidget*>(objekt);
     // Only the key as it reaches the focused control of this window; Enter typed into a message
     // box or another window keeps its ordinary meaning there.
-    if (!widget || widget != QApplication::focusWidget() || widget->window() != this)
+    if (!widget || widget->window() != this || widget != focusWidget())
         return false;
     const int k = taste->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
@@ -1054,16 +1054,20 @@ void TLogForm::mnuStarthinweiseClick() {
 }
 
 void TLogForm::mnuProgramminfoClick() {
-    if (LogFormInfo)
+    if (LogFormInfo) {
         LogFormInfo->exec();
+        activateWindow();
+    }
 }
 
 void TLogForm::ToolButton4Click() { HinweisTimer->start(); }
 
 void TLogForm::HinweisTimerTimer() {
     HinweisTimer->stop();
-    if (StartInfoForm)
+    if (StartInfoForm) {
         StartInfoForm->exec();
+        activateWindow();
+    }
 }
 
 void TLogForm::FormActivate() {

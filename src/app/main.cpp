@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
     app::TLogForm hauptfenster;
     hauptfenster.FensterErzeugen();
     hauptfenster.show();
+    // Take the keyboard at start, also where no window manager hands it over.
+    hauptfenster.raise();
+    hauptfenster.activateWindow();
     const int ergebnis = anwendung.exec();
     platform::Meldungen::SetzeInstanz(nullptr);
     platform::Shell::SetzeInstanz(nullptr);

@@ -2,13 +2,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace platform {
 namespace {
 
 Knopf Zeige(QMessageBox::Icon icon, const QString& titel, const QString& text, Knoepfe knoepfe) {
-    QMessageBox box(icon, titel, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QPointer<QWidget> vorher = QApplication::activeWindow();
+    QMessageBox box(icon, titel, text, QMessageBox::NoButton, vorher);
     // The texts use CR, CR LF or LF CR as line breaks; the box wants LF.
     QString anzeige = text;
     anzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -39,6 +41,10 @@ Knopf Zeige(QMessageBox::Icon icon, const QString& titel, const QString& text, K
         break;
     }
     box.exec();
+    // The keyboard goes back to the window the box was shown over, also where no window manager
+    // hands it back.
+    if (vorher && vorher->isVisible())
+        vorher->activateWindow();
     const auto* geklickt = box.clickedButton();
     if (geklickt == abbrechen && abbrechen)
         return Knopf::Abbrechen;
