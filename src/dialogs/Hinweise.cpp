@@ -1,5 +1,8 @@
 #include "dialogs/Hinweise.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QObject>
@@ -110,6 +113,19 @@ QString AnzeigeText(QString text) {
 
 void VerschiebbarMachen(QWidget& fenster) {
     fenster.installEventFilter(new Zieher(fenster));
+}
+
+void ZentriereUeber(QWidget& fenster, const QWidget& hauptfenster) {
+    const QRect haupt = hauptfenster.window()->frameGeometry();
+    QPoint lage = haupt.center() - QPoint(fenster.width() / 2, fenster.height() / 2);
+    if (const QScreen* bildschirm = hauptfenster.screen()) {
+        const QRect frei = bildschirm->availableGeometry();
+        lage.setX(std::clamp(lage.x(), frei.left(),
+                             std::max(frei.left(), frei.right() - fenster.width())));
+        lage.setY(std::clamp(lage.y(), frei.top(),
+                             std::max(frei.top(), frei.bottom() - fenster.height())));
+    }
+    fenster.move(lage);
 }
 
 } // namespace dialogs

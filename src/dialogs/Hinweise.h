@@ -30,4 +30,8 @@ QString AnzeigeText(QString text);
 // mouse itself.
 void VerschiebbarMachen(QWidget& fenster);
 
+// Centres a window on the main window, kept whole on the screen the main window is on (a main
+// window near the top edge would otherwise push the window's header off the screen).
+void ZentriereUeber(QWidget& fenster, const QWidget& hauptfenster);
+
 } // namespace dialogs

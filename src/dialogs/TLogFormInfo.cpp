@@ -254,10 +254,8 @@ void TLogFormInfo::paintEvent(QPaintEvent*) {
 
 void TLogFormInfo::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
-    if (QWidget* eltern = parentWidget()) {
-        const QRect haupt = eltern->window()->frameGeometry();
-        move(haupt.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (QWidget* eltern = parentWidget())
+        ZentriereUeber(*this, *eltern);
 }
 
 } // namespace dialogs

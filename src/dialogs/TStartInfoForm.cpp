@@ -200,10 +200,8 @@ void TStartInfoForm::btnHinweiseOKClick() {
 void TStartInfoForm::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
     ZeigeHinweis(AktuellerHinweis - 1);
-    if (QWidget* eltern = parentWidget()) {
-        const QRect haupt = eltern->window()->frameGeometry();
-        move(haupt.center() - QPoint(width() / 2, height() / 2));
-    }
+    if (QWidget* eltern = parentWidget())
+        ZentriereUeber(*this, *eltern);
 }
 
 } // namespace dialogs

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
+#include <QScreen>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -95,12 +96,19 @@ struct HinweisFenster {
 
 TEST(StartInfoForm, FensterOhneRahmenMittigUeberDemHauptfenster) {
     HinweisFenster f;
+    const QRect frei = f.haupt.screen()->availableGeometry();
+    f.haupt.move(frei.center() - QPoint(f.haupt.width() / 2, f.haupt.height() / 2));
     f.form->show();
     EXPECT_EQ(f.form->windowTitle(), QStringLiteral("Tarvex - Wichtige Hinweise"));
     EXPECT_TRUE(f.form->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(f.form->size(), QSize(564, 336));
     EXPECT_LE(
         (f.form->frameGeometry().center() - f.haupt.frameGeometry().center()).manhattanLength(), 2);
+    // Near the top left corner of the screen the window stays whole on the screen.
+    f.form->hide();
+    f.haupt.move(frei.topLeft());
+    f.form->show();
+    EXPECT_TRUE(frei.contains(f.form->geometry())) << "kept on the screen";
     EXPECT_FALSE(f.Teil<QCheckBox>("cbKeineStarthinweise")->isChecked());
     EXPECT_EQ(f.Teil<QCheckBox>("cbKeineStarthinweise")->text(),
               QStringLiteral("Meldung nicht mehr anzeigen"));
