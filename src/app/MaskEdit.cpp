@@ -36,8 +36,8 @@ bool Steuerzeichen(QChar c) {
     return k == QChar::Other_Control || k == QChar::Other_Format;
 }
 
-// A key that types text: Ctrl or Meta make it a shortcut, except Ctrl+Alt, which is AltGr on
-// Windows keyboards.
+// A key that types text: Ctrl, Alt or Meta make it a shortcut (Alt+letter is a menu key, never a
+// letter of a callsign), except Ctrl+Alt, which is AltGr on Windows keyboards.
 bool TipptText(const QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty() || !t.at(0).isPrint())
@@ -45,7 +45,7 @@ bool TipptText(const QKeyEvent* e) {
     const auto m = e->modifiers();
     if ((m & Qt::ControlModifier) && (m & Qt::AltModifier))
         return true;
-    return !(m & (Qt::ControlModifier | Qt::MetaModifier));
+    return !(m & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier));
 }
 
 } // namespace
@@ -488,6 +488,11 @@ void TMaskEdit::TasteFrei(QKeyEvent* e) {
         if (!isReadOnly())
             Einfuegen(QGuiApplication::clipboard()->text());
         e->accept();
+        return;
+    }
+    if (!e->text().isEmpty() && e->text().at(0).isPrint() && !TipptText(e) &&
+        (e->modifiers() & Qt::AltModifier)) {
+        e->ignore(); // a menu key: the window may use it
         return;
     }
     if (!isReadOnly() && TipptText(e)) {

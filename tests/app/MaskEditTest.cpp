@@ -229,6 +229,12 @@ TEST_F(MaskEditTest, UnmaskiertGrossUndHoechstlaenge) {
     edit->SetzeMaxLaenge(27);
     Tippe(edit, "Hallo Welt; 73 und gute Nacht");
     EXPECT_EQ(edit->Text(), QStringLiteral("Hallo Welt 73 und gute Nach"));
+
+    // Alt and Ctrl with a letter are menu keys and shortcuts, not text.
+    edit->SetzeText(QString());
+    QTest::keyClick(edit, Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(edit->Text(), QString());
 }
 
 TEST_F(MaskEditTest, TextChangedBeiJederAenderung) {
