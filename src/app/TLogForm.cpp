@@ -76,7 +76,16 @@ TLogForm::TLogForm() {
 }
 
 TLogForm::~TLogForm() {
+    // Nothing may call back into the window while its parts are taken down: the other windows go
+    // first (they hold pointers to the callsign field and the timer), then every signal into it.
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    delete LogFormInfo;
+    delete StationsangabenDlg;
+    delete SuchForm;
+    delete StartInfoForm;
+    for (QObject* kind : findChildren<QObject*>())
+        kind->disconnect(this);
 }
 
 // ---------------------------------------------------------------------------------------------
