@@ -15,9 +15,8 @@ QByteArray LogMit(int n) {
     QByteArray b = QByteArray(app::LogKopfzeile) + "\r\n";
     b.reserve(n * 64);
     for (int i = 0; i < n; ++i)
-        b += "1;24.03.2026;19:05:00;QA" + QByteArray::number(i % 10) + "X" +
-             QByteArray::number(i) + ";59;K32;59;K" + QByteArray::number(i % 50) +
-             ";2;eine Bemerkung;SSB;\r\n";
+        b += "1;24.03.2026;19:05:00;QA" + QByteArray::number(i % 10) + "X" + QByteArray::number(i) +
+             ";59;K32;59;K" + QByteArray::number(i % 50) + ";2;eine Bemerkung;SSB;\r\n";
     return b;
 }
 

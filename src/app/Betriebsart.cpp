@@ -12,9 +12,13 @@ constexpr std::array<BetriebsartDaten, 6> Tabelle = {{
 }};
 } // namespace
 
-const BetriebsartDaten& Daten(Betriebsart art) { return Tabelle[static_cast<int>(art)]; }
+const BetriebsartDaten& Daten(Betriebsart art) {
+    return Tabelle[static_cast<int>(art)];
+}
 
-QString ModeText(const QString& label) { return label.trimmed(); }
+QString ModeText(const QString& label) {
+    return label.trimmed();
+}
 
 Betriebsart NaechsteImKreis(Betriebsart art) {
     switch (art) {

@@ -15,12 +15,12 @@ struct BetriebsartDaten {
     const char* label; // text of the mode label, four characters
     const char* maske; // report mask
     const char* rapport;
-    int grenze;        // upper limit of the report given
+    int grenze; // upper limit of the report given
 };
 
 const BetriebsartDaten& Daten(Betriebsart art);
 inline constexpr std::array<Betriebsart, 6> AlleBetriebsarten = {
-    Betriebsart::SSB, Betriebsart::CW, Betriebsart::FM,
+    Betriebsart::SSB, Betriebsart::CW,   Betriebsart::FM,
     Betriebsart::PSK, Betriebsart::RTTY, Betriebsart::SSTV};
 
 // The text saved in SpalteMode, derived from the label.

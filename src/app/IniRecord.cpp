@@ -8,8 +8,12 @@ const QString Station = QStringLiteral("Stationsangaben");
 const QString Fenster = QStringLiteral("Fenster");
 const QString Einstellung = QStringLiteral("Einstellung");
 
-int SuchLeftVorgabe(const HauptfensterLage& lage) { return lage.left + lage.aussenBreite / 2; }
-int SuchTopVorgabe(const HauptfensterLage& lage) { return lage.top + 15; }
+int SuchLeftVorgabe(const HauptfensterLage& lage) {
+    return lage.left + lage.aussenBreite / 2;
+}
+int SuchTopVorgabe(const HauptfensterLage& lage) {
+    return lage.top + 15;
+}
 } // namespace
 
 QString AsciiGross(const QString& text) {
@@ -24,12 +28,12 @@ StartEinstellungen EinstellungenLesen(const platform::IniDatei& ini, const Haupt
                                       const QString& dateiVersion) {
     StartEinstellungen e;
     IniRecord& r = e.record;
-    r.Stationscall = ini.LeseText(Station, QStringLiteral("Stationscall"),
-                                  QStringLiteral("CALL UNBEKANNT"));
+    r.Stationscall =
+        ini.LeseText(Station, QStringLiteral("Stationscall"), QStringLiteral("CALL UNBEKANNT"));
     r.Kontestbezeichnung = ini.LeseText(Station, QStringLiteral("Kontestbezeichnung"),
                                         QStringLiteral("RLP Aktivitätsabend"));
-    r.FDmanagerName = ini.LeseText(Station, QStringLiteral("FDmanagerName"),
-                                   QStringLiteral("Vor- und Nachname"));
+    r.FDmanagerName =
+        ini.LeseText(Station, QStringLiteral("FDmanagerName"), QStringLiteral("Vor- und Nachname"));
     r.FDmanagerStr =
         ini.LeseText(Station, QStringLiteral("FDmanagerStr"), QStringLiteral("Strasse + Nr."));
     r.FDmanagerOrt =
@@ -51,8 +55,7 @@ StartEinstellungen EinstellungenLesen(const platform::IniDatei& ini, const Haupt
     e.starthinweise = ini.LeseSchalter(Fenster, QStringLiteral("Starthinweise"), true);
     if (!e.starthinweise) {
         // Hints switched off in another version come back once.
-        const QString ver =
-            ini.LeseText(Fenster, QStringLiteral("StarthinweiseVer"), dateiVersion);
+        const QString ver = ini.LeseText(Fenster, QStringLiteral("StarthinweiseVer"), dateiVersion);
         if (ver != dateiVersion)
             e.starthinweise = true;
     }

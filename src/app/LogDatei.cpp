@@ -132,8 +132,8 @@ LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log)
     bytes += platform::TextNachAnsi(LogZeile(log, log.Anzahl() - 1));
     bytes += "\r\n";
 
-    const bool ok = datei.write(bytes) == bytes.size() && datei.flush() &&
-                    ::fsync(datei.handle()) == 0;
+    const bool ok =
+        datei.write(bytes) == bytes.size() && datei.flush() && ::fsync(datei.handle()) == 0;
     if (!ok) {
         // Take the partial line back, so the next QSO does not run on from it.
         datei.resize(alteGroesse);

@@ -16,7 +16,7 @@ void LogSpalten::Anhaengen(const QsoWerte& q) {
 }
 
 QsoWerte LogSpalten::Qso(int i) const {
-    return {SpalteDatum[i], SpalteZeit[i],  SpalteCall[i], SpalteRstAus[i],    SpalteDokAus[i],
+    return {SpalteDatum[i],  SpalteZeit[i],   SpalteCall[i], SpalteRstAus[i],    SpalteDokAus[i],
             SpalteRstEin[i], SpalteDokEin[i], SpalteBand[i], SpalteBemerkung[i], SpalteMode[i]};
 }
 

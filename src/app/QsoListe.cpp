@@ -51,7 +51,9 @@ QVariant QsoListenModell::headerData(int section, Qt::Orientation orientation, i
     return QString::fromLatin1(Spalten[section].kopf);
 }
 
-int QsoListenModell::SpaltenBreite(int spalte) { return Spalten[spalte].breite; }
+int QsoListenModell::SpaltenBreite(int spalte) {
+    return Spalten[spalte].breite;
+}
 
 void QsoListenModell::FillQsoGrid() {
     const int n = log_.Anzahl();

@@ -46,7 +46,9 @@ void DoppelIndex::Aufbauen(const QStringList& calls) {
         grund_.insert(Grundrufzeichen(c));
 }
 
-void DoppelIndex::Hinzufuegen(const QString& call) { grund_.insert(Grundrufzeichen(call)); }
+void DoppelIndex::Hinzufuegen(const QString& call) {
+    grund_.insert(Grundrufzeichen(call));
+}
 
 bool DoppelIndex::Gearbeitet(const QString& call) const {
     return grund_.contains(Grundrufzeichen(call));

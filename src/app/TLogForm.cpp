@@ -39,8 +39,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
-#include <QWindow>
 #include <QToolButton>
+#include <QWindow>
 #include <cmath>
 
 namespace app {
@@ -60,7 +60,9 @@ QLabel* Beschriftung(QWidget* eltern, const QString& text, QRect lage, const QFo
     return l;
 }
 
-platform::IniDatei Einstellungen() { return platform::IniDatei(platform::EinstellungsDatei()); }
+platform::IniDatei Einstellungen() {
+    return platform::IniDatei(platform::EinstellungsDatei());
+}
 
 const QString HinweisDokFeld =
     QStringLiteral("Bei Sonder-DOKs bitte den Betreiber-DOK verwenden.\r\nz.B: für CPU > Z22, oder "
@@ -214,7 +216,8 @@ void TLogForm::MenueAufbauen() {
             connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    NeuKontest = neu(datei, "NeuKontest", QStringLiteral("&Neuer Kontest"), &TLogForm::NeuKontestClick);
+    NeuKontest =
+        neu(datei, "NeuKontest", QStringLiteral("&Neuer Kontest"), &TLogForm::NeuKontestClick);
     mnuSTF = neu(datei, "mnuSTF", QStringLiteral("STF Export"), &TLogForm::mnuSTFClick);
     mnuADIF = neu(datei, "mnuADIF", QStringLiteral("ADIF Export"), &TLogForm::mnuADIFClick);
     mnuPDF = neu(datei, "mnuPDF", QStringLiteral("Auswertung in PDF"), nullptr);
@@ -225,20 +228,24 @@ void TLogForm::MenueAufbauen() {
     einst->setObjectName(QStringLiteral("Einstellungen1"));
     Stationsangaben1 = neu(einst, "Stationsangaben1", QStringLiteral("Stationsangaben"),
                            &TLogForm::Stationsangaben1Click);
-    mnuSonderstationen = neu(einst, "mnuSonderstationen", QStringLiteral("Sonderstationsliste pflegen"),
-                             &TLogForm::mnuSonderstationenClick);
+    mnuSonderstationen =
+        neu(einst, "mnuSonderstationen", QStringLiteral("Sonderstationsliste pflegen"),
+            &TLogForm::mnuSonderstationenClick);
     mnuSonderDOKliste = neu(einst, "mnuSonderDOKliste", QStringLiteral("Sonder-DOK-Liste pflegen"),
                             &TLogForm::mnuSonderDOKlisteClick);
-    mnuListenNeuEinlesen = neu(einst, "mnuListenNeuEinlesen", QStringLiteral("Sonderlisten neu einlesen"),
-                               &TLogForm::mnuListenNeuEinlesenClick);
-    mnuOfflineerfassung = neu(einst, "mnuOfflineerfassung", QStringLiteral("Erfassung nach Kontest"),
-                              &TLogForm::mnuOfflineerfassungClick);
+    mnuListenNeuEinlesen =
+        neu(einst, "mnuListenNeuEinlesen", QStringLiteral("Sonderlisten neu einlesen"),
+            &TLogForm::mnuListenNeuEinlesenClick);
+    mnuOfflineerfassung =
+        neu(einst, "mnuOfflineerfassung", QStringLiteral("Erfassung nach Kontest"),
+            &TLogForm::mnuOfflineerfassungClick);
     mnuOfflineerfassung->setCheckable(true);
     auto* uhr = einst->addMenu(QStringLiteral("Uhrzeit"));
     uhr->setObjectName(QStringLiteral("mnuUhrdifferenz"));
     auto* uhrGruppe = new QActionGroup(this);
     mnuUhrUTC = neu(uhr, "mnuUhrUTC", QStringLiteral("UTC"), &TLogForm::mnuUhrUTCClick);
-    mnuLokalzeit = neu(uhr, "mnuLokalzeit", QStringLiteral("Lokalzeit"), &TLogForm::mnuLokalzeitClick);
+    mnuLokalzeit =
+        neu(uhr, "mnuLokalzeit", QStringLiteral("Lokalzeit"), &TLogForm::mnuLokalzeitClick);
     for (QAction* a : {mnuUhrUTC, mnuLokalzeit}) {
         a->setCheckable(true);
         uhrGruppe->addAction(a);
@@ -287,7 +294,8 @@ void TLogForm::WerkzeugleisteAufbauen(QWidget* flaeche) {
         QStyle::StandardPixmap bild;
     };
     const Knopf knoepfe[] = {
-        {&ToolButton1, "ToolButton1", "Logbuch Druck mit Vorschau", QStyle::SP_FileDialogDetailedView},
+        {&ToolButton1, "ToolButton1", "Logbuch Druck mit Vorschau",
+         QStyle::SP_FileDialogDetailedView},
         {&ToolButton2, "ToolButton2", "Erzeuge LOG-Datei im \r\nPDF-Format für Auswerter",
          QStyle::SP_DriveFDIcon},
         {&ToolButton3, "ToolButton3", "Aktuellem Zeitversatz zu UTC abfragen",
@@ -302,7 +310,8 @@ void TLogForm::WerkzeugleisteAufbauen(QWidget* flaeche) {
         b->setGeometry(x, 2, 25, 25);
         b->setAutoRaise(true);
         b->setIcon(style()->standardIcon(k.bild));
-        b->setToolTip(QString::fromUtf8(k.hinweis).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        b->setToolTip(
+            QString::fromUtf8(k.hinweis).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         b->setFocusPolicy(Qt::NoFocus);
         *k.ziel = b;
         x += 27;
@@ -421,7 +430,8 @@ void TLogForm::EingabeseiteAufbauen(QWidget* seite) {
     VerwerfenButton->setAutoDefault(false);
     connect(VerwerfenButton, &QPushButton::clicked, this, &TLogForm::VerwerfenButtonClick);
 
-    lblOfflineDatum = new QLabel(QStringLiteral("Modus: Erfassung nach dem Kontest - Kontestdatum:"), seite);
+    lblOfflineDatum =
+        new QLabel(QStringLiteral("Modus: Erfassung nach dem Kontest - Kontestdatum:"), seite);
     lblOfflineDatum->setObjectName(QStringLiteral("lblOfflineDatum"));
     lblOfflineDatum->setGeometry(120, 7, 343, 16);
     lblOfflineDatum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -431,10 +441,9 @@ void TLogForm::EingabeseiteAufbauen(QWidget* seite) {
     edtOfflineDatum->setGeometry(468, 3, 121, 24);
     edtOfflineDatum->hide();
 
-    for (QWidget* w : std::initializer_list<QWidget*>{CallMaskEdit, RSToutMaskEdit, RSTinMaskEdit,
-                                                     QSONrInMaskEdit, SpeichernButton,
-                                                     VerwerfenButton, Bandauswahl, BemerkungEdit,
-                                                     ZeitEdit1, edtOfflineDatum})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CallMaskEdit, RSToutMaskEdit, RSTinMaskEdit, QSONrInMaskEdit, SpeichernButton,
+             VerwerfenButton, Bandauswahl, BemerkungEdit, ZeitEdit1, edtOfflineDatum})
         w->setFocusPolicy(Qt::StrongFocus);
     SetzeTabReihenfolge(false);
     connect(CallMaskEdit, &QLineEdit::textChanged, this, &TLogForm::CallMaskEditChange);
@@ -470,9 +479,8 @@ void TLogForm::ListenseiteAufbauen(QWidget* seite) {
     QsoGrid->setWordWrap(false);
     QsoGrid->setFocusPolicy(Qt::NoFocus);
     QsoGrid->setTabKeyNavigation(false);
-    connect(TabbedNotebook1, &QTabWidget::tabBarClicked, this, [this] {
-        QTimer::singleShot(0, this, &TLogForm::TabbedNotebook1Click);
-    });
+    connect(TabbedNotebook1, &QTabWidget::tabBarClicked, this,
+            [this] { QTimer::singleShot(0, this, &TLogForm::TabbedNotebook1Click); });
 }
 
 void TLogForm::StatusleisteAufbauen(QWidget* flaeche) {
@@ -498,14 +506,12 @@ void TLogForm::StatusleisteAufbauen(QWidget* flaeche) {
 }
 
 void TLogForm::SetzeTabReihenfolge(bool nachKontest) {
-    const std::vector<QWidget*> live = {CallMaskEdit,    RSToutMaskEdit,  RSTinMaskEdit,
-                                        QSONrInMaskEdit, SpeichernButton, VerwerfenButton,
-                                        Bandauswahl,     BemerkungEdit,   ZeitEdit1,
-                                        edtOfflineDatum};
-    const std::vector<QWidget*> danach = {CallMaskEdit,    Bandauswahl,     ZeitEdit1,
-                                          RSToutMaskEdit,  RSTinMaskEdit,   QSONrInMaskEdit,
-                                          BemerkungEdit,   SpeichernButton, VerwerfenButton,
-                                          edtOfflineDatum};
+    const std::vector<QWidget*> live = {
+        CallMaskEdit,    RSToutMaskEdit, RSTinMaskEdit, QSONrInMaskEdit, SpeichernButton,
+        VerwerfenButton, Bandauswahl,    BemerkungEdit, ZeitEdit1,       edtOfflineDatum};
+    const std::vector<QWidget*> danach = {
+        CallMaskEdit,    Bandauswahl,   ZeitEdit1,       RSToutMaskEdit,  RSTinMaskEdit,
+        QSONrInMaskEdit, BemerkungEdit, SpeichernButton, VerwerfenButton, edtOfflineDatum};
     const auto& reihe = nachKontest ? danach : live;
     for (size_t i = 0; i + 1 < reihe.size(); ++i)
         QWidget::setTabOrder(reihe[i], reihe[i + 1]);
@@ -645,11 +651,11 @@ bool TLogForm::eventFilter(QObject* objekt, QEvent* ereignis) {
         return true;
     }
     if (ereignis->type() == QEvent::KeyPress)
-        return EnterTaste(objekt, static_cast<QKeyEvent*>(ereignis));
+        return AppMessage(objekt, static_cast<QKeyEvent*>(ereignis));
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-bool TLogForm::EnterTaste(QObject* objekt, QKeyEvent* taste) {
+bool TLogForm::AppMessage(QObject* objekt, QKeyEvent* taste) {
     auto* widget = qobject_cast<QWidget*>(objekt);
     // Only the key as it reaches the focused control of this window; Enter typed into a message
     // box or another window keeps its ordinary meaning there.
@@ -657,7 +663,8 @@ bool TLogForm::EnterTaste(QObject* objekt, QKeyEvent* taste) {
         return false;
     const int k = taste->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-    if (widget == SpeichernButton && (k == Qt::Key_Escape || (enter && taste->modifiers() & Qt::ShiftModifier))) {
+    if (widget == SpeichernButton &&
+        (k == Qt::Key_Escape || (enter && taste->modifiers() & Qt::ShiftModifier))) {
         SpeichernButtonKeyPress(enter ? 13 : 27, taste->modifiers());
         return true;
     }
@@ -711,7 +718,8 @@ void TLogForm::CallMaskEditExit() {
 
 void TLogForm::Rufzeichenregel(QWidget* /*feld*/) {
     if (CallMaskEdit->Text().isEmpty()) {
-        platform::Meldungen::Instanz().Warnung(QStringLiteral("Bitte zuerst ein Rufzeichen eingeben"));
+        platform::Meldungen::Instanz().Warnung(
+            QStringLiteral("Bitte zuerst ein Rufzeichen eingeben"));
         SpeichernButton->setEnabled(false);
         VerwerfenButton->setEnabled(false);
         FokusAuf(CallMaskEdit);
@@ -753,7 +761,9 @@ void TLogForm::QSONrInMaskEditEnter() {
     QSONrInMaskEdit->selectAll();
 }
 
-void TLogForm::BemerkungEditEnter() { Rufzeichenregel(BemerkungEdit); }
+void TLogForm::BemerkungEditEnter() {
+    Rufzeichenregel(BemerkungEdit);
+}
 
 bool TLogForm::RSToutMaskEditExit() {
     QString text = RSToutMaskEdit->Text();
@@ -874,14 +884,28 @@ void TLogForm::ModeAnwenden(Betriebsart art) {
     lblMode->setText(QString::fromLatin1(d.label));
 }
 
-void TLogForm::SetModeSSB() { ModeAnwenden(Betriebsart::SSB); }
-void TLogForm::SetModeCW() { ModeAnwenden(Betriebsart::CW); }
-void TLogForm::SetModeFM() { ModeAnwenden(Betriebsart::FM); }
-void TLogForm::SetModePSK() { ModeAnwenden(Betriebsart::PSK); }
-void TLogForm::SetModeRTTY() { ModeAnwenden(Betriebsart::RTTY); }
-void TLogForm::SetModeSSTV() { ModeAnwenden(Betriebsart::SSTV); }
+void TLogForm::SetModeSSB() {
+    ModeAnwenden(Betriebsart::SSB);
+}
+void TLogForm::SetModeCW() {
+    ModeAnwenden(Betriebsart::CW);
+}
+void TLogForm::SetModeFM() {
+    ModeAnwenden(Betriebsart::FM);
+}
+void TLogForm::SetModePSK() {
+    ModeAnwenden(Betriebsart::PSK);
+}
+void TLogForm::SetModeRTTY() {
+    ModeAnwenden(Betriebsart::RTTY);
+}
+void TLogForm::SetModeSSTV() {
+    ModeAnwenden(Betriebsart::SSTV);
+}
 
-void TLogForm::ModeNeuAnwenden() { ModeAnwenden(AktuelleBetriebsart()); }
+void TLogForm::ModeNeuAnwenden() {
+    ModeAnwenden(AktuelleBetriebsart());
+}
 
 QAction* ModeAktion(const TLogForm& f, Betriebsart art) {
     switch (art) {
@@ -990,7 +1014,9 @@ void TLogForm::ToolButton3Click() {
 // ---------------------------------------------------------------------------------------------
 // Capture after the contest
 
-bool TLogForm::ErfassungNachKontest() const { return mnuOfflineerfassung->isChecked(); }
+bool TLogForm::ErfassungNachKontest() const {
+    return mnuOfflineerfassung->isChecked();
+}
 
 void TLogForm::mnuOfflineerfassungClick() {
     // The action has already flipped its check mark.
@@ -1017,7 +1043,9 @@ void TLogForm::NeuKontestClick() {
         "Beenden Sie das Progamm und beseitigen Sie die LOG.TXT. Dann starten Sie neu"));
 }
 
-void TLogForm::mnuEndeClick() { close(); }
+void TLogForm::mnuEndeClick() {
+    close();
+}
 
 void TLogForm::Stationsangaben1Click() {
     StationsangabenDlg->DatenVeraendert = false;
@@ -1029,8 +1057,8 @@ void TLogForm::Stationsangaben1Click() {
 void TLogForm::mnuSTFClick() {
     const exporte::ExportErgebnis r = exporte::StfExport(
         QString::fromLatin1(LogDateiName), platform::ProgrammDatei(QStringLiteral("LOG.STF")), Ini,
-        QsoNummer, Panel3->text(), pnlQsoPunkte->text(), QString::fromLatin1(platform::DateiVersion),
-        platform::Uhr::Instanz().Jetzt());
+        QsoNummer, Panel3->text(), pnlQsoPunkte->text(),
+        QString::fromLatin1(platform::DateiVersion), platform::Uhr::Instanz().Jetzt());
     if (r.geschrieben)
         platform::Meldungen::Instanz().Zeige(r.meldung);
 }
@@ -1069,7 +1097,9 @@ void TLogForm::mnuProgramminfoClick() {
     }
 }
 
-void TLogForm::ToolButton4Click() { HinweisTimer->start(); }
+void TLogForm::ToolButton4Click() {
+    HinweisTimer->start();
+}
 
 void TLogForm::HinweisTimerTimer() {
     HinweisTimer->stop();

@@ -213,7 +213,7 @@ private:
     bool VerlassenHandler(QWidget* feld);
     void BetretenHandler(QWidget* feld);
     void FokusStill(QWidget* feld);
-    bool EnterTaste(QObject* objekt, QKeyEvent* taste);
+    bool AppMessage(QObject* objekt, QKeyEvent* taste);
 
     QPointer<QWidget> aktivesFeld_;
     QWidget* vorgemerkt_ = nullptr;

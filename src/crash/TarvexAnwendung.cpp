@@ -19,8 +19,7 @@ QString Details(QObject* empfaenger, QEvent* ereignis, const char* art) {
     return QStringLiteral("Fehlerart: %1\nEreignis: %2\nEmpfänger: %3 (%4)")
         .arg(QString::fromLatin1(art), typ.isEmpty() ? QStringLiteral("?") : typ,
              empfaenger ? empfaenger->objectName() : QString(),
-             empfaenger ? QString::fromLatin1(empfaenger->metaObject()->className())
-                        : QString());
+             empfaenger ? QString::fromLatin1(empfaenger->metaObject()->className()) : QString());
 }
 } // namespace
 
@@ -41,7 +40,9 @@ bool TarvexAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     return false;
 }
 
-void TarvexAnwendung::SetzeAnzeige(Anzeige anzeige) { AktuelleAnzeige() = std::move(anzeige); }
+void TarvexAnwendung::SetzeAnzeige(Anzeige anzeige) {
+    AktuelleAnzeige() = std::move(anzeige);
+}
 
 void TarvexAnwendung::ZeigeUnerwartetenFehler(const QString& text, const QString& details) {
     if (AktuelleAnzeige()) {

@@ -32,6 +32,8 @@ Meldungen& Meldungen::Instanz() {
     return Aktuelle() ? *Aktuelle() : still;
 }
 
-void Meldungen::SetzeInstanz(Meldungen* meldungen) { Aktuelle() = meldungen; }
+void Meldungen::SetzeInstanz(Meldungen* meldungen) {
+    Aktuelle() = meldungen;
+}
 
 } // namespace platform

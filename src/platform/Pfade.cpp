@@ -23,7 +23,9 @@ QString ProgrammVerzeichnis() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString ProgrammDatei(const QString& name) { return QDir(ProgrammVerzeichnis()).filePath(name); }
+QString ProgrammDatei(const QString& name) {
+    return QDir(ProgrammVerzeichnis()).filePath(name);
+}
 
 QString EinstellungsDatei() {
     QString verzeichnis = EinstellungsVerzeichnisVorgabe();

@@ -14,7 +14,7 @@ QString EinstellungsDatei();
 // The program file's base name ("tarvex"), for files named after the program.
 QString ProgrammName();
 
-void SetzeProgrammVerzeichnis(const QString& verzeichnis);   // empty: back to the real one
+void SetzeProgrammVerzeichnis(const QString& verzeichnis);     // empty: back to the real one
 void SetzeEinstellungsVerzeichnis(const QString& verzeichnis); // empty: back to the real one
 
 } // namespace platform

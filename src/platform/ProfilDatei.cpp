@@ -12,7 +12,9 @@
 namespace platform {
 namespace {
 
-bool IstLeer(QChar c) { return c == u' ' || c == u'\t'; }
+bool IstLeer(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QStringView Getrimmt(QStringView s) {
     while (!s.isEmpty() && IstLeer(s.front()))
@@ -67,11 +69,13 @@ std::optional<std::pair<QStringView, qsizetype>> SchluesselName(QStringView zeil
     return std::make_pair(Getrimmt(zeile.first(gleich)), gleich);
 }
 
-bool Gleich(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool Gleich(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 struct Fundstelle {
-    qsizetype sektion = -1;  // line of the first section of that name
-    qsizetype ende = -1;     // line after its last key line (where a new key goes)
+    qsizetype sektion = -1; // line of the first section of that name
+    qsizetype ende = -1;    // line after its last key line (where a new key goes)
     qsizetype schluessel = -1;
 };
 
@@ -202,16 +206,15 @@ qint32 IniDatei::LeseGanzzahl(const QString& sektion, const QString& schluessel,
     return ProfilGanzzahl(*text).value_or(vorgabe);
 }
 
-bool IniDatei::LeseSchalter(const QString& sektion, const QString& schluessel,
-                            bool vorgabe) const {
+bool IniDatei::LeseSchalter(const QString& sektion, const QString& schluessel, bool vorgabe) const {
     return LeseGanzzahl(sektion, schluessel, vorgabe ? 1 : 0) != 0;
 }
 
 void IniDatei::SchreibeText(const QString& sektion, const QString& schluessel,
                             const QString& wert) {
     if (!ProfilSchreiben(pfad_, sektion, schluessel, wert))
-        throw Fehler(QStringLiteral("In %1 kann nicht geschrieben werden")
-                         .arg(QFileInfo(pfad_).fileName()));
+        throw Fehler(
+            QStringLiteral("In %1 kann nicht geschrieben werden").arg(QFileInfo(pfad_).fileName()));
 }
 
 void IniDatei::SchreibeGanzzahl(const QString& sektion, const QString& schluessel, qint32 wert) {

@@ -21,6 +21,8 @@ Shell& Shell::Instanz() {
     return Aktuelle() ? *Aktuelle() : keine;
 }
 
-void Shell::SetzeInstanz(Shell* shell) { Aktuelle() = shell; }
+void Shell::SetzeInstanz(Shell* shell) {
+    Aktuelle() = shell;
+}
 
 } // namespace platform

@@ -8,6 +8,8 @@ bool ShellQt::OeffneDatei(const QString& pfad) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }
 
-bool ShellQt::OeffneAdresse(const QUrl& adresse) { return QDesktopServices::openUrl(adresse); }
+bool ShellQt::OeffneAdresse(const QUrl& adresse) {
+    return QDesktopServices::openUrl(adresse);
+}
 
 } // namespace platform

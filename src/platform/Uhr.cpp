@@ -8,13 +8,17 @@ Uhr*& Aktuelle() {
 }
 } // namespace
 
-QDateTime Uhr::Jetzt() const { return QDateTime::currentDateTime(); }
+QDateTime Uhr::Jetzt() const {
+    return QDateTime::currentDateTime();
+}
 
 Uhr& Uhr::Instanz() {
     static Uhr system;
     return Aktuelle() ? *Aktuelle() : system;
 }
 
-void Uhr::SetzeInstanz(Uhr* uhr) { Aktuelle() = uhr; }
+void Uhr::SetzeInstanz(Uhr* uhr) {
+    Aktuelle() = uhr;
+}
 
 } // namespace platform

@@ -24,6 +24,8 @@ Zeitzone& Zeitzone::Instanz() {
     return Aktuelle() ? *Aktuelle() : system;
 }
 
-void Zeitzone::SetzeInstanz(Zeitzone* zone) { Aktuelle() = zone; }
+void Zeitzone::SetzeInstanz(Zeitzone* zone) {
+    Aktuelle() = zone;
+}
 
 } // namespace platform

@@ -71,11 +71,14 @@ TEST(Eingabe, DuplicatesAreRefusedOnTheFirstLaterField) {
         f->FokusAuf(f->CallMaskEdit);
         Tippe(QString::fromLatin1(fall.call));
         bool sperreBeiMeldung = false;
-        u.meldungen.beimZeigen = [&](const MeldungsRekorder::Eintrag&) { sperreBeiMeldung = f->EnterSperre; };
+        u.meldungen.beimZeigen = [&](const MeldungsRekorder::Eintrag&) {
+            sperreBeiMeldung = f->EnterSperre;
+        };
         Taste(Qt::Key_Return);
         u.meldungen.beimZeigen = nullptr;
         if (fall.meldung) {
-            EXPECT_EQ(u.meldungen.Texte(), QStringList{QString::fromUtf8(fall.meldung)}) << fall.call;
+            EXPECT_EQ(u.meldungen.Texte(), QStringList{QString::fromUtf8(fall.meldung)})
+                << fall.call;
             EXPECT_TRUE(sperreBeiMeldung) << "Enter closes the box instead of moving on";
             EXPECT_FALSE(f->EnterSperre);
             EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit) << fall.call;
@@ -212,8 +215,8 @@ TEST(Eingabe, ModeCycleAndDiscard) {
 TEST(Eingabe, BandBoxAcceptsOnlyTheContestBands) {
     Umgebung u;
     auto f = Starte(u);
-    const std::pair<const char*, const char*> faelle[] = {
-        {"40", "40"}, {"6", "2"}, {"160", "2"}, {"", "2"}, {"10", "10"}, {"2 ", "2"}};
+    const std::pair<const char*, const char*> faelle[] = {{"40", "40"}, {"6", "2"},   {"160", "2"},
+                                                          {"", "2"},    {"10", "10"}, {"2 ", "2"}};
     for (const auto& [getippt, bleibt] : faelle) {
         f->FokusAuf(f->Bandauswahl);
         f->Bandauswahl->lineEdit()->clear();
@@ -234,15 +237,16 @@ TEST(Eingabe, ClockUtcAndLocalTime) {
         const char* zeit;
         const char* label;
     } faelle[] = {
-        {-120, true, "18:15", "UTC"},  {-120, false, "20:15", "MESZ"},
-        {-60, false, "20:15", "MEZ"},  {0, false, "20:15", "MEZ"},
-        {-60, true, "19:15", "UTC"},   {std::nullopt, true, "20:15", "UTC"},
+        {-120, true, "18:15", "UTC"}, {-120, false, "20:15", "MESZ"},
+        {-60, false, "20:15", "MEZ"}, {0, false, "20:15", "MEZ"},
+        {-60, true, "19:15", "UTC"},  {std::nullopt, true, "20:15", "UTC"},
     };
     for (const auto& fall : faelle) {
         Umgebung u;
         u.zone.bias = fall.bias;
-        u.welt.Schreibe("Log.ini", QByteArray("[Fenster]\r\nStarthinweise=0\r\n[Einstellung]\r\nUTC=") +
-                                       (fall.utc ? "1" : "0") + "\r\n");
+        u.welt.Schreibe("Log.ini",
+                        QByteArray("[Fenster]\r\nStarthinweise=0\r\n[Einstellung]\r\nUTC=") +
+                            (fall.utc ? "1" : "0") + "\r\n");
         auto f = Starte(u);
         EXPECT_EQ(f->ZeitEdit1->Text(), fall.zeit);
         EXPECT_EQ(f->lblZeitmode->text(), fall.label);
@@ -302,7 +306,8 @@ TEST(Eingabe, CaptureAfterTheContest) {
     Taste(Qt::Key_Tab); // report given
     EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
     f->SpeichernButton->click();
-    EXPECT_TRUE(u.welt.Lies("LOG.TXT").endsWith("1;14.11.2025;18:07:00;QA1ABC;59;???;59;;2;;SSB;\r\n"));
+    EXPECT_TRUE(
+        u.welt.Lies("LOG.TXT").endsWith("1;14.11.2025;18:07:00;QA1ABC;59;???;59;;2;;SSB;\r\n"));
     EXPECT_EQ(f->ZeitEdit1->Text(), "18:07") << "the next QSO starts from the last typed time";
     f->mnuOfflineerfassung->trigger();
     EXPECT_FALSE(f->edtOfflineDatum->isVisible());
@@ -319,7 +324,8 @@ TEST(Eingabe, ShiftEnterOnTheSaveButtonTakesTodayAndTheLocalTime) {
     f->FokusAuf(f->SpeichernButton);
     ASSERT_EQ(QApplication::focusWidget(), f->SpeichernButton);
     Taste(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_TRUE(u.welt.Lies("LOG.TXT").endsWith("1;24.03.2026;20:15:42;QA1ABC;59;???;59;;2;;SSB;\r\n"));
+    EXPECT_TRUE(
+        u.welt.Lies("LOG.TXT").endsWith("1;24.03.2026;20:15:42;QA1ABC;59;???;59;;2;;SSB;\r\n"));
     // Escape on the focused button discards.
     Tippe("QA9ZZZ");
     f->FokusAuf(f->SpeichernButton);

@@ -10,9 +10,9 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTest>
 #include <memory>
 
 namespace testsupport {

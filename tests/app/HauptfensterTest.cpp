@@ -62,16 +62,22 @@ TEST(Hauptfenster, MenuCaptions) {
         menues << a->text();
     EXPECT_EQ(menues, (QStringList{"&Datei", "Einstellungen", "Fenster", "Info"}));
     const std::pair<QAction*, const char*> items[] = {
-        {f->NeuKontest, "&Neuer Kontest"},         {f->mnuSTF, "STF Export"},
-        {f->mnuADIF, "ADIF Export"},               {f->mnuPDF, "Auswertung in PDF"},
-        {f->mnuDrucken, "&Drucke Papier"},         {f->mnuEnde, "&Ende"},
-        {f->Stationsangaben1, "Stationsangaben"},  {f->mnuSonderstationen, "Sonderstationsliste pflegen"},
+        {f->NeuKontest, "&Neuer Kontest"},
+        {f->mnuSTF, "STF Export"},
+        {f->mnuADIF, "ADIF Export"},
+        {f->mnuPDF, "Auswertung in PDF"},
+        {f->mnuDrucken, "&Drucke Papier"},
+        {f->mnuEnde, "&Ende"},
+        {f->Stationsangaben1, "Stationsangaben"},
+        {f->mnuSonderstationen, "Sonderstationsliste pflegen"},
         {f->mnuSonderDOKliste, "Sonder-DOK-Liste pflegen"},
         {f->mnuListenNeuEinlesen, "Sonderlisten neu einlesen"},
         {f->mnuOfflineerfassung, "Erfassung nach Kontest"},
-        {f->mnuUhrUTC, "UTC"},                     {f->mnuLokalzeit, "Lokalzeit"},
+        {f->mnuUhrUTC, "UTC"},
+        {f->mnuLokalzeit, "Lokalzeit"},
         {f->AutomatischeSuche1, "Automatische Suche"},
-        {f->mnuProgramminfo, "Programminfo"},     {f->mnuVerCheck, "Versionsprüfung"},
+        {f->mnuProgramminfo, "Programminfo"},
+        {f->mnuVerCheck, "Versionsprüfung"},
         {f->mnuStarthinweise, "Starthinweise anzeigen"}};
     for (const auto& [a, text] : items)
         EXPECT_EQ(a->text(), QString::fromUtf8(text));
@@ -89,8 +95,8 @@ TEST(Hauptfenster, StartWithFiveQsosShowsThemNewestFirst) {
     ASSERT_EQ(m->rowCount(), 5);
     EXPECT_EQ(m->index(0, 2).data().toString(), "QA4X4");
     EXPECT_EQ(m->index(4, 2).data().toString(), "QA0X0");
-    const QStringList koepfe = {" T/M", " UT", " RUFZEICHEN", "RST", "OUT",
-                                "RST", "IN", "QRG", "MODE", "    BEMERKUNGEN"};
+    const QStringList koepfe = {" T/M", " UT", " RUFZEICHEN", "RST",  "OUT",
+                                "RST",  "IN",  "QRG",         "MODE", "    BEMERKUNGEN"};
     const int breiten[] = {41, 38, 128, 31, 37, 31, 36, 33, 203, 64};
     for (int c = 0; c < 10; ++c) {
         EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), koepfe[c]);
@@ -157,7 +163,8 @@ TEST(Hauptfenster, ClosingWritesPositionOnlyWhenMoved) {
 
 TEST(Hauptfenster, StoredPositionInHexadecimal) {
     Umgebung u;
-    u.welt.Schreibe("Log.ini", "[Fenster]\r\nLogformLeft=0x20\r\nLogformTop=7\r\nStarthinweise=0\r\n");
+    u.welt.Schreibe("Log.ini",
+                    "[Fenster]\r\nLogformLeft=0x20\r\nLogformTop=7\r\nStarthinweise=0\r\n");
     auto f = Starte(u);
     EXPECT_EQ(f->pos(), QPoint(32, 7));
 }

@@ -76,8 +76,9 @@ TEST(IniRecord, PositionWrittenOnlyWhenChanged) {
     EXPECT_EQ(welt.Lies("Log.ini"), QByteArray("[Einstellung]\r\nUTC=1\r\n"));
     EXPECT_TRUE(LogformPositionSchreiben(ini, r, 40, 5));
     EXPECT_EQ(r.LogformLeft, 40);
-    EXPECT_EQ(welt.Lies("Log.ini"),
-              QByteArray("[Einstellung]\r\nUTC=1\r\n[Fenster]\r\nLogformLeft=40\r\nLogformTop=5\r\n"));
+    EXPECT_EQ(
+        welt.Lies("Log.ini"),
+        QByteArray("[Einstellung]\r\nUTC=1\r\n[Fenster]\r\nLogformLeft=40\r\nLogformTop=5\r\n"));
 }
 
 TEST(IniRecord, StationDataInTheirOrder) {
@@ -87,9 +88,10 @@ TEST(IniRecord, StationDataInTheirOrder) {
     r.Stationscall = "qa1abc";
     r.FDmanagerDOK = "K32";
     StationsangabenSchreiben(ini, r);
-    EXPECT_EQ(welt.Lies("Log.ini"),
-              QByteArray("[Stationsangaben]\r\nStationscall=qa1abc\r\nKontestbezeichnung=\r\n"
-                         "FDmanagerName=\r\nFDmanagerStr=\r\nFDmanagerOrt=\r\nFDmanagerTelGesch=\r\n"
-                         "FDmanagerTelPrivat=\r\nFDmanagerDOK=K32\r\nDistriktskenner=\r\n"
-                         "Operators=\r\n"));
+    EXPECT_EQ(
+        welt.Lies("Log.ini"),
+        QByteArray("[Stationsangaben]\r\nStationscall=qa1abc\r\nKontestbezeichnung=\r\n"
+                   "FDmanagerName=\r\nFDmanagerStr=\r\nFDmanagerOrt=\r\nFDmanagerTelGesch=\r\n"
+                   "FDmanagerTelPrivat=\r\nFDmanagerDOK=K32\r\nDistriktskenner=\r\n"
+                   "Operators=\r\n"));
 }

@@ -82,7 +82,9 @@ TEST(LogDateiLesen, NewerVersionMessageAndHighBytesAndLongLine) {
     LogSpalten log;
     const QByteArray lang(4 * 1024 * 1024, 'x');
     const auto e = Lade(welt,
-                        Kopf + "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;Z22;2;Stra\xDF" "e;SSB;\r\n" +
+                        Kopf +
+                            "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;Z22;2;Stra\xDF"
+                            "e;SSB;\r\n" +
                             "1;d;z;" + lang + ";\r\n" + "2;neu;\r\n",
                         log);
     ASSERT_EQ(log.Anzahl(), 2);
@@ -98,17 +100,18 @@ TEST(LogDateiLesen, NewerVersionMessageAndHighBytesAndLongLine) {
 TEST(LogZeileSchreiben, CreatesWithHeaderAndReadsBack) {
     TestWelt welt;
     LogSpalten log;
-    log.Anhaengen({"24.03.2016", "19:05:00", "QA1ABC", "59", "K32", "59", " K 32   ", "2", "Grüße",
-                   "SSB"});
+    log.Anhaengen(
+        {"24.03.2016", "19:05:00", "QA1ABC", "59", "K32", "59", " K 32   ", "2", "Grüße", "SSB"});
     auto e = LogZeileSchreiben(welt.LogTxt(), log);
     EXPECT_TRUE(e.geschrieben);
     EXPECT_TRUE(e.meldung.isEmpty());
-    log.Anhaengen({"24.03.2016", "19:06:00", "QA2ABC", "599", "K32", "599", "Z22     ", "80", "",
-                   "CW"});
+    log.Anhaengen(
+        {"24.03.2016", "19:06:00", "QA2ABC", "599", "K32", "599", "Z22     ", "80", "", "CW"});
     LogZeileSchreiben(welt.LogTxt(), log);
-    EXPECT_EQ(welt.Lies("LOG.TXT"),
-              Kopf + "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;K 32;2;Gr\xFC\xDF" "e;SSB;\r\n"
-                     "1;24.03.2016;19:06:00;QA2ABC;599;K32;599;Z22;80;;CW;\r\n");
+    EXPECT_EQ(welt.Lies("LOG.TXT"), Kopf +
+                                        "1;24.03.2016;19:05:00;QA1ABC;59;K32;59;K 32;2;Gr\xFC\xDF"
+                                        "e;SSB;\r\n"
+                                        "1;24.03.2016;19:06:00;QA2ABC;599;K32;599;Z22;80;;CW;\r\n");
     LogSpalten zurueck;
     EXPECT_EQ(LogDateiLesen(welt.LogTxt(), zurueck).anzahl, 2);
     EXPECT_EQ(zurueck.Qso(0).Bemerkung, QStringLiteral("Grüße"));

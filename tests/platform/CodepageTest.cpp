@@ -12,8 +12,11 @@ TEST(Codepage, AnsiRoundTripOfEveryByte) {
 }
 
 TEST(Codepage, GermanLettersAndEuroAndUnknown) {
-    EXPECT_EQ(TextNachAnsi(QStringLiteral("äöüÄÖÜß€")), QByteArray("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80"));
-    EXPECT_EQ(AnsiNachText(QByteArray("Stra\xDF" "e")), QStringLiteral("Straße"));
+    EXPECT_EQ(TextNachAnsi(QStringLiteral("äöüÄÖÜß€")),
+              QByteArray("\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80"));
+    EXPECT_EQ(AnsiNachText(QByteArray("Stra\xDF"
+                                      "e")),
+              QStringLiteral("Straße"));
     // A character that Windows-1252 cannot hold becomes "?".
     EXPECT_EQ(TextNachAnsi(QStringLiteral("a\u4E2Db")), QByteArray("a?b"));
 }

@@ -1,5 +1,5 @@
-#include "platform/Fehler.h"
 #include "platform/ProfilDatei.h"
+#include "platform/Fehler.h"
 #include "support/TestUmgebung.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +12,27 @@ TEST(ProfilGanzzahl, Table) {
         const char* text;
         std::optional<qint32> wert;
     } faelle[] = {
-        {"5", 5},          {"  -12", -12},      {"+7", 7},           {"0x20", 32},
-        {"0X20", 32},      {"$1F", 31},         {"x10", 16},         {"X10", 16},
-        {"-0x10", -16},    {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
-        {"2147483648", std::nullopt},  {"$FFFFFFFF", -1},  {"$100000000", std::nullopt},
-        {"", std::nullopt}, {"true", std::nullopt}, {"12a", std::nullopt}, {"--1", std::nullopt},
-        {"0x", std::nullopt}, {"1 ", std::nullopt}, {"0x1G", std::nullopt},
+        {"5", 5},
+        {"  -12", -12},
+        {"+7", 7},
+        {"0x20", 32},
+        {"0X20", 32},
+        {"$1F", 31},
+        {"x10", 16},
+        {"X10", 16},
+        {"-0x10", -16},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"$FFFFFFFF", -1},
+        {"$100000000", std::nullopt},
+        {"", std::nullopt},
+        {"true", std::nullopt},
+        {"12a", std::nullopt},
+        {"--1", std::nullopt},
+        {"0x", std::nullopt},
+        {"1 ", std::nullopt},
+        {"0x1G", std::nullopt},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(ProfilGanzzahl(QString::fromLatin1(f.text)), f.wert) << f.text;

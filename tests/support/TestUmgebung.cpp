@@ -8,8 +8,12 @@
 
 namespace testsupport {
 
-MeldungsRekorder::MeldungsRekorder() { platform::Meldungen::SetzeInstanz(this); }
-MeldungsRekorder::~MeldungsRekorder() { platform::Meldungen::SetzeInstanz(nullptr); }
+MeldungsRekorder::MeldungsRekorder() {
+    platform::Meldungen::SetzeInstanz(this);
+}
+MeldungsRekorder::~MeldungsRekorder() {
+    platform::Meldungen::SetzeInstanz(nullptr);
+}
 
 void MeldungsRekorder::Merke(const QString& art, const QString& text) {
     eintraege.push_back({art, text});
@@ -25,7 +29,9 @@ platform::Knopf MeldungsRekorder::Naechste(platform::Knopf vorgabe) {
     return k;
 }
 
-void MeldungsRekorder::Zeige(const QString& text) { Merke(QStringLiteral("Zeige"), text); }
+void MeldungsRekorder::Zeige(const QString& text) {
+    Merke(QStringLiteral("Zeige"), text);
+}
 void MeldungsRekorder::Information(const QString& text) {
     Merke(QStringLiteral("Information"), text);
 }
@@ -36,7 +42,7 @@ platform::Knopf MeldungsRekorder::Warnung(const QString& text, platform::Knoepfe
 platform::Knopf MeldungsRekorder::Frage(const QString& text, platform::Knoepfe knoepfe) {
     Merke(QStringLiteral("Frage"), text);
     return Naechste(knoepfe == platform::Knoepfe::JaNein ? platform::Knopf::Ja
-                                                          : platform::Knopf::Ok);
+                                                         : platform::Knopf::Ok);
 }
 
 QStringList MeldungsRekorder::Texte() const {
@@ -46,16 +52,26 @@ QStringList MeldungsRekorder::Texte() const {
     return t;
 }
 
-FesteUhr::FesteUhr(QDateTime j) : jetzt(std::move(j)) { platform::Uhr::SetzeInstanz(this); }
-FesteUhr::~FesteUhr() { platform::Uhr::SetzeInstanz(nullptr); }
+FesteUhr::FesteUhr(QDateTime j) : jetzt(std::move(j)) {
+    platform::Uhr::SetzeInstanz(this);
+}
+FesteUhr::~FesteUhr() {
+    platform::Uhr::SetzeInstanz(nullptr);
+}
 
 FesteZeitzone::FesteZeitzone(std::optional<int> b) : bias(b) {
     platform::Zeitzone::SetzeInstanz(this);
 }
-FesteZeitzone::~FesteZeitzone() { platform::Zeitzone::SetzeInstanz(nullptr); }
+FesteZeitzone::~FesteZeitzone() {
+    platform::Zeitzone::SetzeInstanz(nullptr);
+}
 
-ShellRekorder::ShellRekorder() { platform::Shell::SetzeInstanz(this); }
-ShellRekorder::~ShellRekorder() { platform::Shell::SetzeInstanz(nullptr); }
+ShellRekorder::ShellRekorder() {
+    platform::Shell::SetzeInstanz(this);
+}
+ShellRekorder::~ShellRekorder() {
+    platform::Shell::SetzeInstanz(nullptr);
+}
 bool ShellRekorder::OeffneDatei(const QString& pfad) {
     dateien << pfad;
     return true;
@@ -79,7 +95,9 @@ TestWelt::~TestWelt() {
     platform::SetzeEinstellungsVerzeichnis(QString());
 }
 
-QString TestWelt::Pfad(const QString& name) const { return dir_.filePath(name); }
+QString TestWelt::Pfad(const QString& name) const {
+    return dir_.filePath(name);
+}
 
 void TestWelt::Schreibe(const QString& name, const QByteArray& bytes) const {
     QFile f(Pfad(name));
@@ -94,7 +112,9 @@ QByteArray TestWelt::Lies(const QString& name) const {
     return f.readAll();
 }
 
-bool TestWelt::Existiert(const QString& name) const { return QFile::exists(Pfad(name)); }
+bool TestWelt::Existiert(const QString& name) const {
+    return QFile::exists(Pfad(name));
+}
 
 QByteArray Fixture(const QString& name) {
     QFile f(QStringLiteral(TARVEX_FIXTURES "/") + name);

@@ -80,7 +80,7 @@ class TestWelt {
 public:
     TestWelt();
     ~TestWelt();
-    QString Pfad(const QString& name) const;   // a file in the temporary directory
+    QString Pfad(const QString& name) const; // a file in the temporary directory
     QString LogTxt() const { return Pfad(QStringLiteral("LOG.TXT")); }
     QString LogIni() const { return Pfad(QStringLiteral("Log.ini")); }
     void Schreibe(const QString& name, const QByteArray& bytes) const;
