@@ -64,6 +64,9 @@ platform::IniDatei Einstellungen() {
     return platform::IniDatei(platform::EinstellungsDatei());
 }
 
+// Hints of the window's controls stay 15 seconds.
+constexpr int HinweisDauer = 15000;
+
 const QString HinweisDokFeld =
     QStringLiteral("Bei Sonder-DOKs bitte den Betreiber-DOK verwenden.\r\nz.B: für CPU > Z22, oder "
                    "25MR > K32 eintragen.");
@@ -313,6 +316,7 @@ void TLogForm::WerkzeugleisteAufbauen(QWidget* flaeche) {
         b->setToolTip(
             QString::fromUtf8(k.hinweis).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTipDuration(HinweisDauer);
         *k.ziel = b;
         x += 27;
     }
