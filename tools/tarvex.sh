@@ -5,6 +5,7 @@
 #                           (a normal build and one with AddressSanitizer and UBSan)
 set -euo pipefail
 
+start="$PWD" # LOG.TXT is written where the program is started
 wurzel="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$wurzel"
 
@@ -36,6 +37,10 @@ node_einrichten() {
   # Node.js may come from Debian or from elsewhere with its own npm; only a missing one is
   # installed.
   if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Node.js fehlt: bitte als root starten (apt-get)." >&2
+      exit 1
+    fi
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq nodejs npm
   fi
@@ -58,7 +63,8 @@ case "${1:-}" in
   start)
     einrichten
     bauen build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_TESTS=OFF
-    exec build/src/app/tarvex
+    cd "$start"
+    exec "$wurzel/build/src/app/tarvex"
     ;;
   test)
     einrichten

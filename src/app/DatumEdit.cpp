@@ -105,6 +105,10 @@ void TDatumEdit::keyPressEvent(QKeyEvent* e) {
     QDateEdit::keyPressEvent(e);
 }
 
+bool TDatumEdit::focusNextPrevChild(bool next) {
+    return QWidget::focusNextPrevChild(next);
+}
+
 void TDatumEdit::SchliesseKalender() {
     QWidget* fenster = kalender_->window();
     if (fenster != kalender_ && fenster != window())

@@ -49,6 +49,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // Tab leaves the field as in every other field of the mask, instead of walking its sections.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Heute();

@@ -87,20 +87,21 @@ void StationsangabenSchreiben(platform::IniDatei& ini, const IniRecord& r) {
 bool SuchPositionSchreiben(platform::IniDatei& ini, IniRecord& r, int left, int top) {
     if (left == r.SuchLeft && top == r.SuchTop)
         return false;
-    r.SuchLeft = left;
-    r.SuchTop = top;
+    // Remembered only once written, so a failed write is tried again the next time.
     ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchLeft"), left);
     ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchTop"), top);
+    r.SuchLeft = left;
+    r.SuchTop = top;
     return true;
 }
 
 bool LogformPositionSchreiben(platform::IniDatei& ini, IniRecord& r, int left, int top) {
     if (left == r.LogformLeft && top == r.LogformTop)
         return false;
-    r.LogformLeft = left;
-    r.LogformTop = top;
     ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformLeft"), left);
     ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformTop"), top);
+    r.LogformLeft = left;
+    r.LogformTop = top;
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "platform/Codepage.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <unistd.h>
 
 namespace app {
@@ -120,15 +119,22 @@ QString LogZeile(const LogSpalten& log, int i) {
 LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log) {
     LogSchreibErgebnis e;
     QFile datei(pfad);
-    const bool neu = !QFileInfo::exists(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!datei.open(QIODevice::ReadWrite | QIODevice::Append)) {
         e.meldung = MeldungSchreiben;
         return e;
     }
     const qint64 alteGroesse = datei.size();
     QByteArray bytes;
-    if (neu)
+    // An empty file gets its header like a new one (the loader skips line 1 unread), and a last
+    // line without its line end gets one, so the new record never runs on from it.
+    if (alteGroesse == 0) {
         bytes = QByteArray(LogKopfzeile) + "\r\n";
+    } else {
+        char letztes = 0;
+        if (datei.seek(alteGroesse - 1) && datei.getChar(&letztes) && letztes != '\n' &&
+            letztes != '\r')
+            bytes = "\r\n";
+    }
     bytes += platform::TextNachAnsi(LogZeile(log, log.Anzahl() - 1));
     bytes += "\r\n";
 

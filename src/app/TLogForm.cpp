@@ -171,7 +171,7 @@ void TLogForm::FormCreate() {
         Bandauswahl->setEditText(geladen.letztesBand);
     for (const QString& m : geladen.meldungen)
         platform::Meldungen::Instanz().Zeige(m);
-    doppelIndex_.Aufbauen(Log.SpalteCall);
+    Doppelte.Aufbauen(Log.SpalteCall);
 
     // 12. - 15.
     QsoModell->FillQsoGrid();
@@ -569,6 +569,7 @@ void TLogForm::Wechsel(QWidget* von, QWidget* nach) {
         }
         if (auto* maske = qobject_cast<TMaskEdit*>(von)) {
             if (!maske->VerlassenPruefen()) {
+                verlassenAbgelehnt_ = true;
                 FokusStill(von);
                 break;
             }
@@ -577,9 +578,11 @@ void TLogForm::Wechsel(QWidget* von, QWidget* nach) {
         const bool erlaubt = VerlassenHandler(von);
         if (!erlaubt || (vorgemerkt_ && vorgemerkt_ == von)) {
             vorgemerkt_ = nullptr;
+            verlassenAbgelehnt_ = true;
             FokusStill(von);
             break;
         }
+        verlassenAbgelehnt_ = false;
         aktivesFeld_ = nach;
         FokusStill(nach);
         if (auto* maske = qobject_cast<TMaskEdit*>(nach))
@@ -703,6 +706,11 @@ void TLogForm::CallMaskEditChange() {
     if (SuchForm)
         SuchForm->PositionPruefen();
     EnterSperre = CallMaskEdit->Text().isEmpty();
+    // An emptied callsign cannot be saved: the buttons wait for the next filled one.
+    if (EnterSperre) {
+        SpeichernButton->setEnabled(false);
+        VerwerfenButton->setEnabled(false);
+    }
     if (SuchForm)
         SuchForm->Armieren(CallMaskEdit->Text());
 }
@@ -795,6 +803,8 @@ void TLogForm::BandauswahlExit() {
 }
 
 void TLogForm::VerwerfenButtonClick() {
+    if (verlassenAbgelehnt_ && sender() == VerwerfenButton)
+        return;
     SpeichernButton->setEnabled(false);
     VerwerfenButton->setEnabled(false);
     CallMaskEdit->SetzeText(QString());
@@ -811,7 +821,7 @@ bool TLogForm::PruefeDoppelQso(const QString& call) {
         EnterSperre = false;
         return true;
     }
-    if (doppelIndex_.Gearbeitet(call)) {
+    if (Doppelte.Gearbeitet(call)) {
         EnterSperre = true;
         platform::Meldungen::Instanz().Zeige(QStringLiteral("STOP - heute schon gearbeitet"));
         EnterSperre = false;
@@ -821,7 +831,8 @@ bool TLogForm::PruefeDoppelQso(const QString& call) {
 }
 
 void TLogForm::SpeichernButtonClick() {
-    if (SpeichernButton->isEnabled())
+    // A click whose focus move the field refused (an invalid report) does not save.
+    if (SpeichernButton->isEnabled() && !verlassenAbgelehnt_)
         Speichern(false);
 }
 
@@ -833,6 +844,8 @@ void TLogForm::SpeichernButtonKeyPress(int taste, Qt::KeyboardModifiers) {
 }
 
 void TLogForm::Speichern(bool mitTaste) {
+    // Enter in the band box saves without leaving it: its leave rule applies all the same.
+    BandauswahlExit();
     const QDateTime jetzt = platform::Uhr::Instanz().Jetzt();
     QsoWerte q;
     if (mitTaste || !ErfassungNachKontest())
@@ -852,7 +865,7 @@ void TLogForm::Speichern(bool mitTaste) {
 
     // 1. columns (QsoNummer is now the number of QSOs), 2. list, 3. file
     Log.Anhaengen(q);
-    doppelIndex_.Hinzufuegen(q.Call);
+    Doppelte.Hinzufuegen(q.Call);
     QsoModell->AddQsoToGrid();
     const LogSchreibErgebnis geschrieben =
         LogZeileSchreiben(QString::fromLatin1(LogDateiName), Log);

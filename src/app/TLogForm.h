@@ -61,6 +61,7 @@ public:
     QStringList HinweisTexte;
     bool EnterSperre = false;
     bool DupeGeprueft = false;
+    DoppelIndex Doppelte; // the compared parts of every callsign in the log
     double Zeitversatz = 0.0;
     qint32 BiasMinuten = 0;
     QString GemerkterUhrText;
@@ -221,7 +222,7 @@ private:
     bool ersteAktivierung_ = true;
     QPointer<QWidget> letztesFenster_;
     QString bandVorher_;
-    DoppelIndex doppelIndex_;
+    bool verlassenAbgelehnt_ = false; // the last focus move was refused by the field left
     QActionGroup* modeGruppe_ = nullptr;
 };
 

@@ -94,18 +94,63 @@ TEST(Eingabe, DuplicatesAreRefusedOnTheFirstLaterField) {
 TEST(Eingabe, DuplicateCheckRunsOncePerCallsign) {
     Umgebung u;
     auto f = Starte(u);
-    int pruefungen = 0;
-    Tippe("QAB"); // implausible: every check shows a message
-    Taste(Qt::Key_Return);
-    pruefungen = static_cast<int>(u.meldungen.eintraege.size());
-    EXPECT_EQ(pruefungen, 2) << "the missing log, then the callsign";
-    f->CallMaskEdit->SetzeText(QString());
     Tippe("QA1ABC");
     Taste(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
     EXPECT_TRUE(f->DupeGeprueft);
-    Taste(Qt::Key_Tab, Qt::ShiftModifier); // back to the callsign: cleared on entry
-    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    // From now on a check would refuse the callsign: moving between the later fields runs none.
+    f->Doppelte.Hinzufuegen("QA1ABC");
+    u.meldungen.Leeren();
+    Taste(Qt::Key_Return);
+    Taste(Qt::Key_Return);
+    Taste(Qt::Key_Tab, Qt::ShiftModifier);
+    Taste(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+    // Entering the callsign field clears the flag, so the next later field checks again.
+    Taste(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_FALSE(f->DupeGeprueft);
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{"STOP - heute schon gearbeitet"});
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+}
+
+TEST(Eingabe, NothingIsSavedThatTheMaskRefuses) {
+    Umgebung u;
+    auto f = Starte(u);
+    // A click on "Speichern" whose focus move the report refuses does not save.
+    Tippe("QA1ABC");
+    Taste(Qt::Key_Return);
+    Taste(Qt::Key_End);
+    Taste(Qt::Key_Backspace);
+    Taste(Qt::Key_Backspace);
+    Tippe("69");
+    u.meldungen.Leeren();
+    QTest::mouseClick(f->SpeichernButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{"Ungültiger Rapport"});
+    EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+    EXPECT_EQ(f->Log.Anzahl(), 0);
+    // An emptied callsign cannot be saved with Enter.
+    Taste(Qt::Key_End);
+    Taste(Qt::Key_Backspace);
+    Taste(Qt::Key_Backspace);
+    Tippe("57");
+    Taste(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+    for (int i = 0; i < 6; ++i)
+        Taste(Qt::Key_Backspace);
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(f->Log.Anzahl(), 0);
+    EXPECT_FALSE(f->SpeichernButton->isEnabled());
+    // Enter in the band box saves, with the band box's rule applied.
+    Tippe("QA1ABC");
+    f->FokusAuf(f->Bandauswahl);
+    f->Bandauswahl->lineEdit()->clear();
+    Tippe("6");
+    Taste(Qt::Key_Return);
+    ASSERT_EQ(f->Log.Anzahl(), 1);
+    EXPECT_EQ(f->Log.SpalteBand[0], "2");
 }
 
 TEST(Eingabe, LaterFieldWithoutCallsignWarnsAndReturns) {
@@ -305,6 +350,11 @@ TEST(Eingabe, CaptureAfterTheContest) {
     EXPECT_EQ(f->lblZeitmode->text(), "MESZ");
     Taste(Qt::Key_Tab); // report given
     EXPECT_EQ(QApplication::focusWidget(), f->RSToutMaskEdit);
+    // The contest date is one stop of the tab order, as every field.
+    f->FokusAuf(f->edtOfflineDatum);
+    Taste(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), f->edtOfflineDatum);
+    f->FokusAuf(f->RSToutMaskEdit);
     f->SpeichernButton->click();
     EXPECT_TRUE(
         u.welt.Lies("LOG.TXT").endsWith("1;14.11.2025;18:07:00;QA1ABC;59;???;59;;2;;SSB;\r\n"));

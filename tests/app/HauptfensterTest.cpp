@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -185,12 +186,13 @@ TEST(Hauptfenster, UnexpectedErrorsAreShownAndTheProgramGoesOn) {
     QStringList gezeigt;
     crash::TarvexAnwendung::SetzeAnzeige(
         [&](const QString& text, const QString&) { gezeigt << text; });
+    const auto aufraeumen = qScopeGuard([] { crash::TarvexAnwendung::SetzeAnzeige({}); });
     auto f = Starte(u);
     // The offset query with no readable bias.
     u.zone.bias = std::nullopt;
     QTest::mouseClick(f->ToolButton3, Qt::LeftButton);
     ASSERT_EQ(gezeigt.size(), 1);
-    EXPECT_FALSE(gezeigt[0].isEmpty());
+    EXPECT_EQ(gezeigt[0], "Der Zeitversatz zu UTC kann vom System nicht gelesen werden");
     // Log.ini cannot be written: closing is refused, the window stays open.
     u.welt.Schreibe("Log.ini", "");
     QFile::remove(u.welt.LogIni());
@@ -200,6 +202,13 @@ TEST(Hauptfenster, UnexpectedErrorsAreShownAndTheProgramGoesOn) {
     EXPECT_TRUE(f->isVisible());
     ASSERT_EQ(gezeigt.size(), 2);
     EXPECT_EQ(gezeigt[1], "In Log.ini kann nicht geschrieben werden");
-    crash::TarvexAnwendung::SetzeAnzeige({});
+    // Once Log.ini can be written again, the next close stores the moved position too.
     QDir(u.welt.Pfad("Log.ini")).removeRecursively();
+    f->move(50, 70);
+    QCoreApplication::processEvents();
+    f->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f->isVisible());
+    platform::IniDatei ini(u.welt.LogIni());
+    EXPECT_EQ(ini.LeseGanzzahl("Fenster", "LogformLeft", 0), 50);
 }

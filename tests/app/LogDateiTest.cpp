@@ -119,6 +119,30 @@ TEST(LogZeileSchreiben, CreatesWithHeaderAndReadsBack) {
     EXPECT_EQ(zurueck.Qso(1).Call, "QA2ABC");
 }
 
+TEST(LogZeileSchreiben, EmptyFileAndMissingLastLineEnd) {
+    struct Fall {
+        const char* name;
+        QByteArray vorher;
+        int danach; // QSOs read back
+    } faelle[] = {
+        {"empty file gets the header", "", 1},
+        {"header without line end", QByteArray(LogKopfzeile), 1},
+        {"record without line end", Kopf + "1;d;z;QA0AA;59;K32;59;K01;2;;SSB;", 2},
+        {"record with lone CR", Kopf + "1;d;z;QA0AA;59;K32;59;K01;2;;SSB;\r", 2},
+    };
+    for (const auto& f : faelle) {
+        TestWelt welt;
+        welt.Schreibe("LOG.TXT", f.vorher);
+        LogSpalten log;
+        log.Anhaengen({"d", "z", "QA1ABC", "59", "K32", "59", "", "2", "", "SSB"});
+        EXPECT_TRUE(LogZeileSchreiben(welt.LogTxt(), log).geschrieben) << f.name;
+        LogSpalten zurueck;
+        EXPECT_EQ(LogDateiLesen(welt.LogTxt(), zurueck).anzahl, f.danach) << f.name;
+        EXPECT_EQ(zurueck.SpalteCall.value(f.danach - 1), "QA1ABC") << f.name;
+        EXPECT_TRUE(welt.Lies("LOG.TXT").endsWith("QA1ABC;59;K32;59;;2;;SSB;\r\n")) << f.name;
+    }
+}
+
 TEST(LogZeileSchreiben, FailuresAreReported) {
     TestWelt welt;
     LogSpalten log;
