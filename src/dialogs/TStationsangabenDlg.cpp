@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 namespace dialogs {
 
@@ -73,6 +74,11 @@ TStationsangabenDlg::TStationsangabenDlg(app::IniRecord& record, std::function<v
     VAdokEdit->setValidator(new GrossValidator(VAdokEdit));
     edtDistriktskenner->setValidator(new GrossValidator(edtDistriktskenner));
     edtDistriktskenner->setMaxLength(1);
+    // One character can be typed; a longer value stored by hand in Log.ini is shown whole (so that
+    // nothing changes unless the operator changes it) and the limit closes in as it is shortened.
+    connect(edtDistriktskenner, &QLineEdit::textEdited, this, [this](const QString& text) {
+        edtDistriktskenner->setMaxLength(std::max<int>(1, static_cast<int>(text.size())));
+    });
     edtDistriktskenner->setMaximumWidth(
         edtDistriktskenner->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
 
@@ -147,6 +153,8 @@ void TStationsangabenDlg::FormCreate() {
     VATelefonEdit1->setText(record_.FDmanagerTelGesch);
     VATelefonEdit2->setText(record_.FDmanagerTelPrivat);
     VAdokEdit->setText(record_.FDmanagerDOK);
+    edtDistriktskenner->setMaxLength(
+        std::max<int>(1, static_cast<int>(record_.Distriktskenner.size())));
     edtDistriktskenner->setText(record_.Distriktskenner);
     OperatorEdit->setText(record_.Operators);
     DatenVeraendert = false;
@@ -245,6 +253,14 @@ void TStationsangabenDlg::CancelBtnClick() {
         FormCreate();
     }
     hide();
+}
+
+void TStationsangabenDlg::hideEvent(QHideEvent* ereignis) {
+    QDialog::hideEvent(ereignis);
+    // The keyboard goes back to the main window, also where no window manager hands it back;
+    // that return is what brings up the start hints again.
+    if (QWidget* haupt = parentWidget(); haupt && haupt->isVisible())
+        haupt->activateWindow();
 }
 
 void TStationsangabenDlg::reject() {

@@ -71,6 +71,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     // The close box hides the dialog without a question and keeps the fields as they are.
     void closeEvent(QCloseEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
 
 private:
     QLineEdit* NeuesFeld(const char* name);

@@ -187,7 +187,7 @@ void TPdfBox::Scheitere(QString meldung, QString detail) {
 void TPdfBox::Verwerfen() {
     if (!offen_)
         return;
-    // The temporary file goes; a file of the target's name from an earlier run stays as it was.
+    // The temporary file goes; nothing remains under the target's name.
     datei_->cancelWriting();
     datei_.reset();
     offen_ = false;
@@ -269,11 +269,13 @@ void TPdfBox::BeginDoc() {
         Scheitere(QStringLiteral("Invalid property value"), QStringLiteral("PageWidth"));
 
     const QString ziel = AufgeloesterName();
-    // The old file is replaced by the rename at the end, so it must be replaceable now: not a
-    // directory, and in a directory that lets us put a file in its place.
+    // A file of the target's name from an earlier run goes first: after a failed document no
+    // old evaluation remains that could be taken for the new one. The new one is written to a
+    // temporary file and renamed into place only when complete.
     const QFileInfo zielInfo(ziel);
     if ((zielInfo.exists() || zielInfo.isSymLink()) &&
-        (zielInfo.isDir() || !QFileInfo(zielInfo.absolutePath()).isWritable()))
+        (zielInfo.isDir() || !QFileInfo(zielInfo.absolutePath()).isWritable() ||
+         !QFile::remove(ziel)))
         Scheitere(QStringLiteral("File locked"), ziel);
     auto datei = std::make_unique<QSaveFile>(ziel);
     datei->setDirectWriteFallback(false);

@@ -59,8 +59,7 @@ TEST(Zusammenspiel, StationDataChangeTheDokTheTitleAndTheNextQso) {
     dlg->show();
     dlg->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    dlg->hide();
-    f->activateWindow();
+    dlg->OKBtnClick(); // hides the dialog: the keyboard goes back to the main window
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
     QCoreApplication::processEvents();
     EXPECT_TRUE(f->HinweisTimer->isActive());
@@ -145,4 +144,40 @@ TEST(Zusammenspiel, ExportsFromTheMenu) {
     crash::TarvexAnwendung::SetzeAnzeige({});
     EXPECT_EQ(fehler.size(), 1);
     EXPECT_TRUE(u.welt.Lies("LOG.STF").contains("ClaimedQSO   2\r\n")) << "the old export stays";
+}
+
+TEST(Zusammenspiel, SpecialListsFromTheMenu) {
+    Umgebung u;
+    u.welt.Schreibe("Log.ini", "[Stationsangaben]\r\nFDmanagerDOK=K32\r\nDistriktskenner=1\r\n"
+                               "[Fenster]\r\nStarthinweise=0\r\n");
+    u.welt.Schreibe("LOG.TXT", LogKopf + "1;24.03.2026;19:01:00;QA1AA;59;K32;59;Z22;80;;SSB;\r\n");
+    auto f = Starte(u);
+    // An invalid district letter is reported by the evaluation; the own DOK's letter counts.
+    EXPECT_TRUE(u.meldungen.Texte().contains(QStringLiteral("Ungültiger Distriktskenner")));
+    EXPECT_EQ(f->Panel3->text(), "Multis: 0");
+
+    f->mnuSonderstationen->trigger();
+    f->mnuSonderDOKliste->trigger();
+    EXPECT_EQ(u.shell.dateien,
+              (QStringList{u.welt.Pfad("LogSonderCall.txt"), u.welt.Pfad("LogSonderDOKs.txt")}));
+
+    u.welt.Schreibe("LogSonderDOKs.txt", "Z22\r\n\r\n");
+    u.meldungen.Leeren();
+    f->mnuListenNeuEinlesen->trigger();
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{"Es wurden 2 Sonder-DOKs eingelesen\r"});
+    EXPECT_EQ(f->Panel3->text(), "Multis: 0") << "the panels wait for the next save";
+}
+
+TEST(Zusammenspiel, SearchPopUpIsNoActivation) {
+    Umgebung u;
+    u.welt.Schreibe("LOG.TXT", LogKopf + "1;24.03.2026;19:01:00;QA1ABC;59;K32;59;K01;80;;SSB;\r\n");
+    auto f = Starte(u);
+    f->mnuStarthinweise->setChecked(true);
+    Tippe("AB");
+    for (int i = 0; i < 4 && f->SuchTimer->isActive(); ++i)
+        f->SuchForm->SuchTimerTimer();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f->SuchForm->isVisible());
+    EXPECT_FALSE(f->HinweisTimer->isActive()) << "no hints in the middle of a callsign";
+    EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
 }

@@ -224,6 +224,21 @@ TEST_F(Stationsangaben, UpperCaseAsTypedKeepsTheCursor) {
     EXPECT_EQ(Feld("StationsCallEdit")->text(), "dl1abc");
 }
 
+TEST_F(Stationsangaben, LongerDistrictFromLogIniIsShownWholeAndNotTakenAsAChange) {
+    record.Distriktskenner = "KL"; // written by hand: the evaluation then counts nothing
+    dlg->FormCreate();
+    QLineEdit* feld = Feld("edtDistriktskenner");
+    EXPECT_EQ(feld->text(), "KL");
+    feld->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(feld, Qt::Key_End);
+    QTest::keyClicks(feld, "m");
+    EXPECT_EQ(feld->text(), "KL") << "typing cannot make it longer";
+    Verlassen();
+    Klicke("CancelBtn");
+    EXPECT_TRUE(meldungen.eintraege.empty()) << "nothing was changed";
+    EXPECT_FALSE(dlg->isVisible());
+}
+
 TEST_F(Stationsangaben, CancelAfterLeavingAChangedFieldAsks) {
     Tippe("KontestnameEdit", "Falscher Name");
     Verlassen();
