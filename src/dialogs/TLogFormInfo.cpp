@@ -49,19 +49,6 @@ private:
     std::function<void()> aktion_;
 };
 
-QLabel* Beschriftung(const QString& text, int punkt, bool fett, QColor farbe, QWidget* eltern) {
-    auto* label = new QLabel(text, eltern);
-    label->setTextFormat(Qt::PlainText);
-    QFont schrift = label->font();
-    schrift.setPointSize(punkt);
-    schrift.setBold(fett);
-    label->setFont(schrift);
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::WindowText, farbe);
-    label->setPalette(farben);
-    return label;
-}
-
 } // namespace
 
 QImage InfoBild() {

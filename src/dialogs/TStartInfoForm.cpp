@@ -50,19 +50,6 @@ protected:
     }
 };
 
-QLabel* WeissesLabel(const QString& text, int punkt, bool fett, QWidget* eltern) {
-    auto* label = new QLabel(text, eltern);
-    label->setTextFormat(Qt::PlainText);
-    QFont schrift = label->font();
-    schrift.setPointSize(punkt);
-    schrift.setBold(fett);
-    label->setFont(schrift);
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(farben);
-    return label;
-}
-
 } // namespace
 
 TStartInfoForm::TStartInfoForm(const QStringList& titel, const QStringList& texte,
@@ -75,14 +62,15 @@ TStartInfoForm::TStartInfoForm(const QStringList& titel, const QStringList& text
 
     auto* kopf = new KopfBand(this);
     kopf->setGeometry(0, 0, Breite, KopfHoehe);
-    WeissesLabel(QStringLiteral("Tarvex"), 28, true, kopf)->setGeometry(18, 8, 300, 56);
-    auto* version = WeissesLabel(
-        QStringLiteral("Version: ") + QString::fromLatin1(platform::DateiVersion), 10, false, kopf);
+    Beschriftung(QStringLiteral("Tarvex"), 28, true, Qt::white, kopf)->setGeometry(18, 8, 300, 56);
+    auto* version =
+        Beschriftung(QStringLiteral("Version: ") + QString::fromLatin1(platform::DateiVersion), 10,
+                     false, Qt::white, kopf);
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setGeometry(320, 14, 226, 20);
-    auto* jahr = WeissesLabel(QStringLiteral("für das Jahr ") +
+    auto* jahr = Beschriftung(QStringLiteral("für das Jahr ") +
                                   QString::fromLatin1(platform::ProduktVersion),
-                              10, false, kopf);
+                              10, false, Qt::white, kopf);
     jahr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     jahr->setGeometry(320, 38, 226, 20);
 
