@@ -728,53 +728,49 @@ void TLogForm::CallMaskEditExit() {
     }
 }
 
-void TLogForm::Rufzeichenregel(QWidget* /*feld*/) {
+// Every later field insists on a callsign and runs the duplicate check once per callsign. False
+// when the callsign was refused; the focus is then on its way back to the callsign field.
+bool TLogForm::Rufzeichenregel() {
+    bool abgewiesen = false;
     if (CallMaskEdit->Text().isEmpty()) {
         platform::Meldungen::Instanz().Warnung(
             QStringLiteral("Bitte zuerst ein Rufzeichen eingeben"));
+        abgewiesen = true;
+    } else if (!DupeGeprueft) {
+        abgewiesen = PruefeDoppelQso(CallMaskEdit->Text());
+        DupeGeprueft = !abgewiesen;
+    }
+    if (abgewiesen) {
         SpeichernButton->setEnabled(false);
         VerwerfenButton->setEnabled(false);
         FokusAuf(CallMaskEdit);
+    }
+    return !abgewiesen;
+}
+
+void TLogForm::RapportBetreten(TMaskEdit* feld) {
+    if (!Rufzeichenregel())
         return;
-    }
-    if (!DupeGeprueft) {
-        if (PruefeDoppelQso(CallMaskEdit->Text())) {
-            SpeichernButton->setEnabled(false);
-            VerwerfenButton->setEnabled(false);
-            FokusAuf(CallMaskEdit);
-            return;
-        }
-        DupeGeprueft = true;
-    }
+    if (feld->Text().isEmpty())
+        feld->SetzeText(QStringLiteral("599")); // a two-digit mask keeps "59"
+    feld->selectAll();
 }
 
 void TLogForm::RSToutMaskEditEnter() {
-    Rufzeichenregel(RSToutMaskEdit);
-    if (vorgemerkt_ == CallMaskEdit)
-        return;
-    if (RSToutMaskEdit->Text().isEmpty())
-        RSToutMaskEdit->SetzeText(QStringLiteral("599"));
-    RSToutMaskEdit->selectAll();
+    RapportBetreten(RSToutMaskEdit);
 }
 
 void TLogForm::RSTinMaskEditEnter() {
-    Rufzeichenregel(RSTinMaskEdit);
-    if (vorgemerkt_ == CallMaskEdit)
-        return;
-    if (RSTinMaskEdit->Text().isEmpty())
-        RSTinMaskEdit->SetzeText(QStringLiteral("599"));
-    RSTinMaskEdit->selectAll();
+    RapportBetreten(RSTinMaskEdit);
 }
 
 void TLogForm::QSONrInMaskEditEnter() {
-    Rufzeichenregel(QSONrInMaskEdit);
-    if (vorgemerkt_ == CallMaskEdit)
-        return;
-    QSONrInMaskEdit->selectAll();
+    if (Rufzeichenregel())
+        QSONrInMaskEdit->selectAll();
 }
 
 void TLogForm::BemerkungEditEnter() {
-    Rufzeichenregel(BemerkungEdit);
+    Rufzeichenregel();
 }
 
 bool TLogForm::RSToutMaskEditExit() {
@@ -924,7 +920,7 @@ void TLogForm::ModeNeuAnwenden() {
     ModeAnwenden(AktuelleBetriebsart());
 }
 
-QAction* ModeAktion(const TLogForm& f, Betriebsart art) {
+static QAction* ModeAktion(const TLogForm& f, Betriebsart art) {
     switch (art) {
     case Betriebsart::SSB:
         return f.SSB1;

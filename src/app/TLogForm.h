@@ -11,7 +11,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -206,7 +205,8 @@ private:
     void ModeNeuAnwenden(); // testing SSB, CW, FM, PSK, RTTY, SSTV
     void Speichern(bool mitTaste);
     void SetzeTabReihenfolge(bool nachKontest);
-    void Rufzeichenregel(QWidget* feld);
+    bool Rufzeichenregel();
+    void RapportBetreten(TMaskEdit* feld);
 
     void FokusGeaendert(QWidget* alt, QWidget* neu);
     void FensterAktiviert(QWindow* fenster);
