@@ -39,7 +39,7 @@ Umgebung& Welt() {
 
 void BM_StfExport(benchmark::State& state) {
     Umgebung& u = Welt();
-    app::IniRecord station;
+    core::IniRecord station;
     station.Kontestbezeichnung = QStringLiteral("Aktivitätsabend");
     const QString ziel = u.dir.filePath(QStringLiteral("LOG.STF"));
     for (auto _ : state) {

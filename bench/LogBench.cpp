@@ -1,8 +1,8 @@
 // Loading LOG.TXT of 100 000 QSOs into the columns, with the duplicate index and the list model
 // filled as the start does, and the duplicate check of one callsign against a long log.
-#include "app/LogDatei.h"
-#include "app/QsoListe.h"
-#include "app/Rufzeichen.h"
+#include "core/LogDatei.h"
+#include "core/QsoListe.h"
+#include "core/Rufzeichen.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +12,7 @@
 namespace {
 
 QByteArray LogMit(int n) {
-    QByteArray b = QByteArray(app::LogKopfzeile) + "\r\n";
+    QByteArray b = QByteArray(core::LogKopfzeile) + "\r\n";
     b.reserve(n * 64);
     for (int i = 0; i < n; ++i)
         b += "1;24.03.2026;19:05:00;QA" + QByteArray::number(i % 10) + "X" + QByteArray::number(i) +
@@ -29,11 +29,11 @@ void LogLaden(benchmark::State& state) {
         f.write(LogMit(static_cast<int>(state.range(0))));
     }
     for (auto _ : state) {
-        app::LogSpalten log;
-        const auto e = app::LogDateiLesen(pfad, log);
-        app::DoppelIndex index;
+        core::LogSpalten log;
+        const auto e = core::LogDateiLesen(pfad, log);
+        core::DoppelIndex index;
         index.Aufbauen(log.SpalteCall);
-        app::QsoListenModell modell(log);
+        core::QsoListenModell modell(log);
         modell.FillQsoGrid();
         benchmark::DoNotOptimize(e.anzahl);
         benchmark::DoNotOptimize(modell.rowCount());
@@ -45,7 +45,7 @@ void DoppelPruefung(benchmark::State& state) {
     QStringList calls;
     for (int i = 0; i < state.range(0); ++i)
         calls << QStringLiteral("QA%1X%2/P").arg(i % 10).arg(i);
-    app::DoppelIndex index;
+    core::DoppelIndex index;
     index.Aufbauen(calls);
     const QString neu = QStringLiteral("QB/QA5X77777");
     for (auto _ : state)

@@ -1,6 +1,6 @@
 // What one keystroke costs in the fields of the entry mask: a received DOK typed into its mask, a
 // callsign typed in upper case, and the time typed over a selection.
-#include "app/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,7 +20,7 @@ void Tippe(QWidget* w, const QString& text) {
 
 // One iteration types the text once into the emptied field; the counter is per keystroke.
 void Feld(benchmark::State& state, const QString& maske, const QString& text) {
-    app::TMaskEdit edit;
+    widgets::TMaskEdit edit;
     edit.SetzeMaske(maske);
     edit.SetzeGrossbuchstaben(maske.isEmpty());
     edit.SetzeMaxLaenge(13);

@@ -7,14 +7,14 @@
 
 namespace {
 
-app::LogSpalten ZufallsLog(int anzahl) {
+core::LogSpalten ZufallsLog(int anzahl) {
     std::mt19937 zufall(4711);
     const char* baender[] = {"80", "40", "10", "2", "0.70", "20"};
     const char* modes[] = {"CW", "SSB", "FM", "RTTY"};
-    app::LogSpalten log;
+    core::LogSpalten log;
     log.Reservieren(anzahl);
     for (int i = 0; i < anzahl; ++i) {
-        app::QsoWerte q;
+        core::QsoWerte q;
         q.Call = QStringLiteral("DL%1ABC").arg(zufall() % 10000);
         if (zufall() % 20 == 0)
             q.Call += QStringLiteral("/P");
@@ -33,8 +33,8 @@ app::LogSpalten ZufallsLog(int anzahl) {
 }
 
 void BM_Multiauswertung(benchmark::State& state) {
-    app::LogSpalten log = ZufallsLog(static_cast<int>(state.range(0)));
-    app::IniRecord station;
+    core::LogSpalten log = ZufallsLog(static_cast<int>(state.range(0)));
+    core::IniRecord station;
     station.FDmanagerDOK = QStringLiteral("K32");
     scoring::SonderListen listen;
     QStringList doks, calls;

@@ -1,6 +1,6 @@
 // One whole save in the running main window with 10 000 and 100 000 QSOs already in the log:
 // columns, list row, the flushed LOG.TXT line, count and evaluation.
-#include "app/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 #include "app/TLogForm.h"
 #include "platform/Pfade.h"
 

@@ -1,7 +1,7 @@
 // The search runs on the user-interface thread between two keystrokes: one pass over a log of
 // 100 000 QSOs, with few hits and with every QSO a hit, bare and through the window's grid.
-#include "app/IniRecord.h"
-#include "app/LogSpalten.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
 #include "platform/Pfade.h"
 #include "search/SuchTreffer.h"
 #include "search/TSuchForm.h"
@@ -20,9 +20,9 @@ namespace {
 constexpr int LogGroesse = 100000;
 
 // Callsigns of the form DL1ABC / DA0XYZ: every one contains "D", about one in 600 contains "AB".
-const app::LogSpalten& GrossesLog() {
-    static const app::LogSpalten log = [] {
-        app::LogSpalten l;
+const core::LogSpalten& GrossesLog() {
+    static const core::LogSpalten log = [] {
+        core::LogSpalten l;
         l.Reservieren(LogGroesse);
         std::mt19937 zufall(4711);
         std::uniform_int_distribution<int> buchstabe(0, 25), ziffer(0, 9);
@@ -40,7 +40,7 @@ const app::LogSpalten& GrossesLog() {
 }
 
 void BM_TrefferSuchen(benchmark::State& state, const char* text) {
-    const app::LogSpalten& log = GrossesLog();
+    const core::LogSpalten& log = GrossesLog();
     qsizetype treffer = 0;
     for (auto _ : state) {
         const auto t = suche::TrefferSuchen(log, QString::fromLatin1(text));
@@ -55,7 +55,7 @@ BENCHMARK_CAPTURE(BM_TrefferSuchen, AlleTreffer, "D")->Unit(benchmark::kMillisec
 void BM_FillSuchGrid(benchmark::State& state, const char* text) {
     QTemporaryDir einstellungen;
     platform::SetzeEinstellungsVerzeichnis(einstellungen.path());
-    app::IniRecord record;
+    core::IniRecord record;
     QWidget haupt;
     haupt.setGeometry(100, 50, 639, 409);
     auto* call = new QLineEdit(&haupt);

@@ -1,5 +1,3 @@
 # Loading the log and filling the list; the duplicate check and one whole save.
-tarvex_bench(bench_log ${CMAKE_CURRENT_LIST_DIR}/LogBench.cpp LIBS app_core)
-if(TARGET tarvex_fenster)
-  tarvex_bench(bench_speichern ${CMAKE_CURRENT_LIST_DIR}/SpeichernBench.cpp LIBS tarvex_fenster)
-endif()
+tarvex_bench(bench_log ${CMAKE_CURRENT_LIST_DIR}/LogBench.cpp LIBS core)
+tarvex_bench(bench_speichern ${CMAKE_CURRENT_LIST_DIR}/SpeichernBench.cpp LIBS fenster widgets)

@@ -1,4 +1,2 @@
 # Keystrokes into the masked and the unmasked field of the entry mask.
-tarvex_bench(bench_maskedit ${CMAKE_CURRENT_LIST_DIR}/MaskEditBench.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/MaskEdit.cpp
-  LIBS platform Qt6::Widgets)
+tarvex_bench(bench_maskedit ${CMAKE_CURRENT_LIST_DIR}/MaskEditBench.cpp LIBS widgets platform)

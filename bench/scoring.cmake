@@ -1,2 +1,2 @@
 # The running evaluation over a whole log.
-tarvex_bench(bench_scoring ${CMAKE_CURRENT_LIST_DIR}/ScoringBench.cpp LIBS scoring)
+tarvex_bench(bench_scoring ${CMAKE_CURRENT_LIST_DIR}/ScoringBench.cpp LIBS scoring core)

@@ -1,9 +1,7 @@
 #include "app/TLogForm.h"
 
-#include "app/DatumEdit.h"
-#include "app/LogDatei.h"
-#include "app/MaskEdit.h"
-#include "app/QsoListe.h"
+#include "core/LogDatei.h"
+#include "core/QsoListe.h"
 #include "dialogs/Hinweise.h"
 #include "dialogs/TLogFormInfo.h"
 #include "dialogs/TStartInfoForm.h"
@@ -19,6 +17,8 @@
 #include "platform/Zeitzone.h"
 #include "scoring/Multiauswertung.h"
 #include "search/TSuchForm.h"
+#include "widgets/DatumEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include <QAction>
 #include <QActionGroup>

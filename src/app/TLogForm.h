@@ -2,10 +2,10 @@
 // and all state of the running contest (settings, log, counters, special lists, hint lists).
 #pragma once
 
-#include "app/Betriebsart.h"
-#include "app/IniRecord.h"
-#include "app/LogSpalten.h"
-#include "app/Rufzeichen.h"
+#include "core/Betriebsart.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
+#include "core/Rufzeichen.h"
 #include "scoring/SonderListen.h"
 
 #include <QMainWindow>
@@ -32,11 +32,19 @@ class TStartInfoForm;
 class TLogFormInfo;
 } // namespace dialogs
 
-namespace app {
-
+namespace widgets {
 class TMaskEdit;
 class TDatumEdit;
+} // namespace widgets
+namespace core {
 class QsoListenModell;
+}
+
+namespace app {
+
+using namespace core;
+using widgets::TDatumEdit;
+using widgets::TMaskEdit;
 
 class TLogForm : public QMainWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "dialogs/TStartInfoForm.h"
 
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 #include "dialogs/DialogStil.h"
 #include "dialogs/Hinweise.h"
 #include "platform/Pfade.h"
@@ -176,9 +176,9 @@ void TStartInfoForm::cbKeineStarthinweiseClick() {
     if (starthinweiseSetzen_)
         starthinweiseSetzen_(an);
     platform::IniDatei ini(platform::EinstellungsDatei());
-    app::StarthinweiseSchreiben(ini, an);
+    core::StarthinweiseSchreiben(ini, an);
     // The version goes with the choice, so that the next version shows its hints again.
-    app::StarthinweiseVersionSchreiben(ini, QString::fromLatin1(platform::DateiVersion));
+    core::StarthinweiseVersionSchreiben(ini, QString::fromLatin1(platform::DateiVersion));
 }
 
 void TStartInfoForm::btnHinweiseOKClick() {

@@ -38,7 +38,7 @@ QString AlsTooltip(const char* hinweis) {
 
 } // namespace
 
-QString TitelNachSpeichern(const app::IniRecord& record, bool ssb) {
+QString TitelNachSpeichern(const core::IniRecord& record, bool ssb) {
     return record.Kontestbezeichnung + QStringLiteral(" / ") + record.Stationscall +
            (ssb ? QStringLiteral(" (SSB) -") : QStringLiteral(" (CW) -")) +
            QStringLiteral("Tarvex");
@@ -51,7 +51,7 @@ QLineEdit* TStationsangabenDlg::NeuesFeld(const char* name) {
     return feld;
 }
 
-TStationsangabenDlg::TStationsangabenDlg(app::IniRecord& record, std::function<void()> gespeichert,
+TStationsangabenDlg::TStationsangabenDlg(core::IniRecord& record, std::function<void()> gespeichert,
                                          QWidget* eltern)
     : QDialog(eltern), record_(record), gespeichert_(std::move(gespeichert)) {
     setWindowTitle(QStringLiteral("Angaben zum Wettbewerb"));
@@ -238,7 +238,7 @@ void TStationsangabenDlg::OKBtnClick() {
     // A failed write raises platform::Fehler, which the program's error handler reports; the
     // dialog then stays open.
     platform::IniDatei ini(platform::EinstellungsDatei());
-    app::StationsangabenSchreiben(ini, record_);
+    core::StationsangabenSchreiben(ini, record_);
     if (gespeichert_)
         gespeichert_();
     hide();

@@ -2,7 +2,7 @@
 // and writes them to Log.ini on "Speichern". Modeless, created once and then only shown and hidden.
 #pragma once
 
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 
 #include <QDialog>
 #include <QString>
@@ -33,14 +33,14 @@ inline constexpr auto VerwerfenFrage =
     "Die Daten wurden verändert!\r\nWollen Sie die Änderungen verwerfen?";
 
 // The main window's title after "Speichern": SSB shows " (SSB) -", every other mode " (CW) -".
-QString TitelNachSpeichern(const app::IniRecord& record, bool ssb);
+QString TitelNachSpeichern(const core::IniRecord& record, bool ssb);
 
 class TStationsangabenDlg : public QDialog {
     Q_OBJECT
 public:
     // record: the main window's station data. gespeichert: runs after "Speichern" has written
     // Log.ini, for the main window's sent-DOK label and title.
-    TStationsangabenDlg(app::IniRecord& record, std::function<void()> gespeichert,
+    TStationsangabenDlg(core::IniRecord& record, std::function<void()> gespeichert,
                         QWidget* eltern = nullptr);
 
     // Fills the ten fields from the station data (also to reload them).
@@ -76,7 +76,7 @@ protected:
 private:
     QLineEdit* NeuesFeld(const char* name);
 
-    app::IniRecord& record_;
+    core::IniRecord& record_;
     std::function<void()> gespeichert_;
 
     QLineEdit* StationsCallEdit;

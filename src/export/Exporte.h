@@ -2,7 +2,7 @@
 // both built from LOG.TXT on disk.
 #pragma once
 
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -30,7 +30,7 @@ struct ExportErgebnis {
 // message results when LOG.TXT holds at most one line. Throws platform::Fehler when LOG.TXT
 // cannot be read or the target cannot be written; the target then stays as it was.
 ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
-                         const app::IniRecord& station, int qsoNummer, const QString& panel3,
+                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
                          const QString& pnlQsoPunkte, const QString& dateiVersion,
                          const QDateTime& jetzt);
 

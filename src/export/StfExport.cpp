@@ -97,7 +97,7 @@ QByteArray StfQsoZeile(const QList<QByteArray>& f) {
 }
 
 ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
-                         const app::IniRecord& station, int qsoNummer, const QString& panel3,
+                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
                          const QString& pnlQsoPunkte, const QString& dateiVersion,
                          const QDateTime& jetzt) {
     const QByteArray log = LogLesen(logPfad);

@@ -1,6 +1,6 @@
 #include "scoring/Multiauswertung.h"
 
-#include "app/LogDatei.h"
+#include "core/LogDatei.h"
 
 #include <QSet>
 #include <array>
@@ -40,7 +40,7 @@ int PunkteProQso(const QStringList& modes, qsizetype anzahl) {
 
 // The callsign as the special list holds it: trimmed and cut at the first "/P" (also "/PM").
 QString SonderCallSchluessel(const QString& call) {
-    QStringView c = app::Getrimmt(QStringView(call));
+    QStringView c = core::Getrimmt(QStringView(call));
     const qsizetype p = c.indexOf(u"/P");
     if (p >= 0)
         c = c.first(p);
@@ -52,7 +52,7 @@ QString SonderCallSchluessel(const QString& call) {
 void DoksTrimmen(QStringList& doks) {
     for (qsizetype i = 0; i < doks.size(); ++i) {
         const QString& roh = doks.at(i);
-        const QStringView getrimmt = app::Getrimmt(QStringView(roh));
+        const QStringView getrimmt = core::Getrimmt(QStringView(roh));
         if (getrimmt.size() != roh.size())
             doks[i] = getrimmt.toString();
     }
@@ -60,13 +60,13 @@ void DoksTrimmen(QStringList& doks) {
 
 } // namespace
 
-Auswertung Multiauswertung(app::LogSpalten& log, app::IniRecord& station,
+Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
                            const SonderListen& listen) {
     Auswertung a;
     const QString& eigenerDok = station.FDmanagerDOK;
     QString distrikt = eigenerDok.left(1);
     if (!station.Distriktskenner.isEmpty()) {
-        station.Distriktskenner = app::AsciiGross(station.Distriktskenner);
+        station.Distriktskenner = core::AsciiGross(station.Distriktskenner);
         const char16_t erstes = station.Distriktskenner.front().unicode();
         if (erstes >= u'A' && erstes <= u'Z')
             distrikt = station.Distriktskenner;

@@ -2,8 +2,8 @@
 // from the whole in-memory log each time a QSO is saved.
 #pragma once
 
-#include "app/IniRecord.h"
-#include "app/LogSpalten.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
 #include "scoring/SonderListen.h"
 
 #include <QString>
@@ -32,7 +32,7 @@ struct Auswertung {
 // without blanks) and upper-cases a non-empty district code of the station in memory; neither is
 // written to a file. Counts nothing when the district is not exactly one character or the log is
 // empty.
-Auswertung Multiauswertung(app::LogSpalten& log, app::IniRecord& station,
+Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
                            const SonderListen& listen);
 
 // The captions of the two status panels.

@@ -1,6 +1,6 @@
 #include "search/SuchTreffer.h"
 
-#include "app/LogSpalten.h"
+#include "core/LogSpalten.h"
 
 namespace suche {
 
@@ -8,7 +8,7 @@ QString UtAusZeit(const QString& zeit) {
     return zeit.mid(0, 2) + zeit.mid(3, 2);
 }
 
-QList<TrefferZeile> TrefferSuchen(const app::LogSpalten& log, const QString& text) {
+QList<TrefferZeile> TrefferSuchen(const core::LogSpalten& log, const QString& text) {
     QList<TrefferZeile> treffer;
     if (text.isEmpty())
         return treffer;

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace app {
+namespace core {
 struct LogSpalten;
 }
 
@@ -25,6 +25,6 @@ QString UtAusZeit(const QString& zeit);
 
 // Every QSO whose callsign contains the text (exact, case-sensitive), in log order, all of them.
 // An empty text matches nothing: it would otherwise list the whole log.
-QList<TrefferZeile> TrefferSuchen(const app::LogSpalten& log, const QString& text);
+QList<TrefferZeile> TrefferSuchen(const core::LogSpalten& log, const QString& text);
 
 } // namespace suche

@@ -1,7 +1,7 @@
 #include "search/TSuchForm.h"
 
-#include "app/IniRecord.h"
-#include "app/LogSpalten.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
 #include "platform/Pfade.h"
 #include "platform/ProfilDatei.h"
 #include "search/SuchGridModell.h"
@@ -38,7 +38,7 @@ QFont GridSchrift() {
 
 } // namespace
 
-TSuchForm::TSuchForm(app::IniRecord& record, const app::LogSpalten& log, QWidget* hauptfenster,
+TSuchForm::TSuchForm(core::IniRecord& record, const core::LogSpalten& log, QWidget* hauptfenster,
                      QLineEdit* callFeld, QTimer* suchTimer, QAction* autoSuche)
     : QWidget(hauptfenster, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -49,9 +49,9 @@ TSuchForm::TSuchForm(app::IniRecord& record, const app::LogSpalten& log, QWidget
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     const platform::IniDatei ini(platform::EinstellungsDatei());
-    const app::HauptfensterLage lage{hauptfenster_->x(), hauptfenster_->y(),
+    const core::HauptfensterLage lage{hauptfenster_->x(), hauptfenster_->y(),
                                      hauptfenster_->frameGeometry().width()};
-    const app::SuchEinstellungen s = app::SuchEinstellungenLesen(ini, lage);
+    const core::SuchEinstellungen s = core::SuchEinstellungenLesen(ini, lage);
     record_.SuchLeft = s.left;
     record_.SuchTop = s.top;
     autoSuche_->setCheckable(true);
@@ -129,7 +129,7 @@ void TSuchForm::GroesseSetzen() {
 
 void TSuchForm::PositionSpeichern() {
     platform::IniDatei ini(platform::EinstellungsDatei());
-    app::SuchPositionSchreiben(ini, record_, x(), y());
+    core::SuchPositionSchreiben(ini, record_, x(), y());
 }
 
 void TSuchForm::PositionPruefen() {
@@ -220,7 +220,7 @@ void TSuchForm::AutoSucheGeschaltet(bool) {
     // The checkable action has inverted its check mark already. The timer and an open window
     // are left as they are: the next change of the callsign field applies the new state.
     platform::IniDatei ini(platform::EinstellungsDatei());
-    app::AutoSucheSchreiben(ini, autoSuche_->isChecked());
+    core::AutoSucheSchreiben(ini, autoSuche_->isChecked());
 }
 
 void TSuchForm::Schliessen() {

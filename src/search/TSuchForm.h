@@ -12,10 +12,10 @@ class QPushButton;
 class QTableView;
 class QTimer;
 
-namespace app {
+namespace core {
 struct IniRecord;
 struct LogSpalten;
-} // namespace app
+} // namespace core
 
 namespace suche {
 
@@ -28,7 +28,7 @@ public:
     // switch into the check mark of autoSuche), places and sizes the window (its outer height is
     // the main window's client height) and stays hidden. The main window must be placed before.
     // The window is a child window of the main window, which therefore owns it.
-    TSuchForm(app::IniRecord& record, const app::LogSpalten& log, QWidget* hauptfenster,
+    TSuchForm(core::IniRecord& record, const core::LogSpalten& log, QWidget* hauptfenster,
               QLineEdit* callFeld, QTimer* suchTimer, QAction* autoSuche);
     ~TSuchForm() override;
 
@@ -75,8 +75,8 @@ private:
     void GroesseSetzen();
     void FokusZurueck();
 
-    app::IniRecord& record_;
-    const app::LogSpalten& log_;
+    core::IniRecord& record_;
+    const core::LogSpalten& log_;
     QWidget* hauptfenster_;
     QLineEdit* callFeld_;
     QTimer* suchTimer_;

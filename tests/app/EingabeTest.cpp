@@ -2,7 +2,7 @@
 // message boxes recorded, the clock fixed.
 #include "Hauptfenster.h"
 
-#include "app/DatumEdit.h"
+#include "widgets/DatumEdit.h"
 
 #include <QComboBox>
 #include <QDialog>

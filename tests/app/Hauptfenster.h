@@ -2,8 +2,8 @@
 // temporary directory, the message boxes recorded, the clock and the time-zone bias fixed.
 #pragma once
 
-#include "app/MaskEdit.h"
-#include "app/QsoListe.h"
+#include "widgets/MaskEdit.h"
+#include "core/QsoListe.h"
 #include "app/TLogForm.h"
 #include "platform/Version.h"
 #include "support/TestUmgebung.h"

@@ -1,7 +1,7 @@
 // The main window as a whole: start-up, the QSO list, closing, the handling of unexpected errors.
 #include "Hauptfenster.h"
 
-#include "app/QsoListe.h"
+#include "core/QsoListe.h"
 #include "crash/TarvexAnwendung.h"
 #include "platform/ProfilDatei.h"
 
@@ -113,10 +113,10 @@ TEST(QsoListe, GrowthAndTheTwoThousandRowLimit) {
         int nachZweiSaves;
     } faelle[] = {{0, 1, 3}, {5, 5, 7}, {1998, 1998, 1999}, {2500, 2000, 2000}};
     for (const auto& fall : faelle) {
-        app::LogSpalten log;
+        core::LogSpalten log;
         for (int i = 0; i < fall.geladen; ++i)
             log.Anhaengen({"d", "z", "C" + QString::number(i), "", "", "", "", "", "", ""});
-        app::QsoListenModell m(log);
+        core::QsoListenModell m(log);
         QAbstractItemModelTester tester(&m, QAbstractItemModelTester::FailureReportingMode::Fatal);
         m.FillQsoGrid();
         EXPECT_EQ(m.rowCount(), fall.nachStart) << fall.geladen;

@@ -1,6 +1,6 @@
 // The start hints (texts, paging, switching them off for this version) and the info window.
 #include "dialogs/Hinweise.h"
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 #include "dialogs/TLogFormInfo.h"
 #include "dialogs/TStartInfoForm.h"
 #include "platform/Pfade.h"
@@ -215,8 +215,8 @@ TEST(StartInfoForm, MeldungNichtMehrAnzeigenSchreibtSchalterUndVersion) {
         EXPECT_EQ(ini.LeseText(QStringLiteral("Fenster"), QStringLiteral("StarthinweiseVer"), {}),
                   Version);
         // The next start of the same version keeps the hints off, a newer one brings them back.
-        EXPECT_FALSE(app::EinstellungenLesen(ini, {}, Version).starthinweise);
-        EXPECT_TRUE(app::EinstellungenLesen(ini, {}, QStringLiteral("9.9.9.9")).starthinweise);
+        EXPECT_FALSE(core::EinstellungenLesen(ini, {}, Version).starthinweise);
+        EXPECT_TRUE(core::EinstellungenLesen(ini, {}, QStringLiteral("9.9.9.9")).starthinweise);
     }
 
     // Unticking switches the hints on again.

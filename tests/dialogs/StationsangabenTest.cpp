@@ -20,8 +20,8 @@ const char* const Felder[] = {
     "StationsCallEdit", "KontestnameEdit", "OperatorEdit",   "VANameEdit", "VAStrasseEdit",
     "VAOrtEdit",        "VATelefonEdit1",  "VATelefonEdit2", "VAdokEdit",  "edtDistriktskenner"};
 
-app::IniRecord Gespeichert() {
-    app::IniRecord r;
+core::IniRecord Gespeichert() {
+    core::IniRecord r;
     r.Stationscall = "DL0ABC";
     r.Kontestbezeichnung = "RLP Abend 2 m";
     r.Operators = "DL1AA DL2BB";
@@ -94,7 +94,7 @@ protected:
     TestWelt welt;
     MeldungsRekorder meldungen;
     QWidget hauptfenster;
-    app::IniRecord record = Gespeichert();
+    core::IniRecord record = Gespeichert();
     int gespeichertAufrufe = 0;
     QByteArray iniBeimRueckruf;
     std::unique_ptr<TStationsangabenDlg> dlg;
@@ -313,7 +313,7 @@ TEST_F(Stationsangaben, LeavingWithoutQuestion) {
 }
 
 TEST(TitelNachSpeichern, SsbOrCw) {
-    app::IniRecord r;
+    core::IniRecord r;
     r.Kontestbezeichnung = "RLP Abend";
     r.Stationscall = "DL0ABC";
     EXPECT_EQ(dialogs::TitelNachSpeichern(r, true), "RLP Abend / DL0ABC (SSB) -Tarvex");

@@ -1,6 +1,6 @@
 // LOG.ADI: the golden file, the record layout, and an independent ADIF reader over a plain log.
 #include "ExportTestHilfe.h"
-#include "app/LogDatei.h"
+#include "core/LogDatei.h"
 #include "export/Zerlegung.h"
 #include "support/TestUmgebung.h"
 
@@ -132,7 +132,7 @@ TEST(AdifExport, UnabhaengigerLeserNimmtJedenSatz) {
     testsupport::TestWelt welt;
     const QList<QByteArray> baender = {"80", "40", "10", "2", "0.70"};
     const QList<QByteArray> modes = {"SSB", "CW", "FM", "PSK", "RTTY", "SSTV"};
-    QByteArray log = QByteArray(app::LogKopfzeile) + "\r\n";
+    QByteArray log = QByteArray(core::LogKopfzeile) + "\r\n";
     int minute = 0;
     for (const QByteArray& band : baender)
         for (const QByteArray& mode : modes) {

@@ -1,7 +1,7 @@
 // What the export tests share: the station of the golden files and the export call by name.
 #pragma once
 
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 #include "export/Exporte.h"
 
 #include <QByteArray>
@@ -10,8 +10,8 @@
 
 namespace exporttest {
 
-inline app::IniRecord Station() {
-    app::IniRecord r;
+inline core::IniRecord Station() {
+    core::IniRecord r;
     r.Stationscall = QStringLiteral("DA0XYZ");
     r.Kontestbezeichnung = QStringLiteral("Aktivitätsabend UKW");
     r.Operators = QStringLiteral("DL1ABC Jürgen");

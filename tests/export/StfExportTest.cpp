@@ -94,7 +94,7 @@ TEST(StfExport, NurVierWerteInOemUmgewandelt) {
     testsupport::TestWelt welt;
     welt.Schreibe(QStringLiteral("LOG.TXT"),
                   "K\r\n1;07.03.2014;19:05:00;DL1ABC;59;K32;59;Z22;2;;SSB;\r\n");
-    app::IniRecord s = exporttest::Station();
+    core::IniRecord s = exporttest::Station();
     s.Stationscall = QStringLiteral("DÄ0XYZ");
     s.FDmanagerDOK = QStringLiteral("Ä32");
     StfExport(welt.LogTxt(), welt.Pfad(QStringLiteral("LOG.STF")), s, 2,

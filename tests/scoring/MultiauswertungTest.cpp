@@ -14,10 +14,10 @@ struct Qso {
     const char* mode;
 };
 
-app::LogSpalten Log(const std::vector<Qso>& qsos) {
-    app::LogSpalten log;
+core::LogSpalten Log(const std::vector<Qso>& qsos) {
+    core::LogSpalten log;
     for (const auto& q : qsos) {
-        app::QsoWerte w;
+        core::QsoWerte w;
         w.Call = QString::fromUtf8(q.call);
         w.DokEin = QString::fromUtf8(q.dok);
         w.Band = QString::fromUtf8(q.band);
@@ -275,7 +275,7 @@ TEST(Multiauswertung, Table) {
     };
     for (const auto& f : faelle) {
         auto log = Log(f.qsos);
-        app::IniRecord station;
+        core::IniRecord station;
         station.FDmanagerDOK = QString::fromUtf8(f.eigenerDok);
         station.Distriktskenner = QString::fromUtf8(f.distriktskenner);
         SonderListen listen;
@@ -292,7 +292,7 @@ TEST(Multiauswertung, Table) {
 
 TEST(Multiauswertung, PanelTexts) {
     auto log = Log(VierCw);
-    app::IniRecord station;
+    core::IniRecord station;
     station.FDmanagerDOK = "K32";
     const Auswertung a = Multiauswertung(log, station, {});
     EXPECT_EQ(MultisText(a), "Multis: 2");
@@ -304,7 +304,7 @@ TEST(Multiauswertung, TrimsDoksAndUpperCasesDistrictInMemory) {
     for (const char* kenner : {"k", "kl"}) { // counting and not counting
         auto log =
             Log({{"F1", " K01 ", "80", "CW"}, {"F2", "\tz22", "2", "CW"}, {"F3", "", "2", "CW"}});
-        app::IniRecord station;
+        core::IniRecord station;
         station.FDmanagerDOK = "K32";
         station.Distriktskenner = kenner;
         Multiauswertung(log, station, {});

@@ -1,6 +1,6 @@
 // The search over the logged callsigns, without the window.
 #include "search/SuchTreffer.h"
-#include "app/LogSpalten.h"
+#include "core/LogSpalten.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@ using suche::TrefferSuchen;
 using suche::UtAusZeit;
 
 namespace {
-app::LogSpalten LogMit(const QStringList& calls) {
-    app::LogSpalten log;
+core::LogSpalten LogMit(const QStringList& calls) {
+    core::LogSpalten log;
     int minute = 0;
     for (const QString& c : calls) {
-        app::QsoWerte q;
+        core::QsoWerte q;
         q.Datum = "01.02.2026";
         q.Zeit = QStringLiteral("18:%1").arg(minute++, 2, 10, QLatin1Char('0'));
         q.Call = c;
@@ -32,7 +32,7 @@ QStringList Calls(const QList<suche::TrefferZeile>& treffer) {
 } // namespace
 
 TEST(SuchTreffer, SubstringCaseSensitiveInLogOrder) {
-    const app::LogSpalten log =
+    const core::LogSpalten log =
         LogMit({"QB3CDE", "ABQ1X", "QA1ABC", "qa9abz", "QA2ABX", "QA5AB", "QA7A/B", "QA1ABC"});
     struct Fall {
         const char* text;
@@ -48,11 +48,11 @@ TEST(SuchTreffer, SubstringCaseSensitiveInLogOrder) {
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(Calls(TrefferSuchen(log, f.text)), f.erwartet) << f.text;
-    EXPECT_TRUE(TrefferSuchen(app::LogSpalten{}, "AB").isEmpty());
+    EXPECT_TRUE(TrefferSuchen(core::LogSpalten{}, "AB").isEmpty());
 }
 
 TEST(SuchTreffer, RowHoldsTimeDokAndBandOfItsQso) {
-    app::LogSpalten log;
+    core::LogSpalten log;
     log.Anhaengen({"01.02.2026", "18:05", "QA1ABC", "599", "K32", "589", "Z22 ", "80", "", "CW"});
     log.Anhaengen({"01.02.2026", "23:59", "QA2ABX", "59", "K32", "57", "", "0.70", "x", "SSB"});
     const auto t = TrefferSuchen(log, "AB");
@@ -76,7 +76,7 @@ TEST(SuchTreffer, TimeAsHhmm) {
 }
 
 TEST(SuchTreffer, ShortColumnDoesNotCrash) {
-    app::LogSpalten log = LogMit({"QA1ABC", "QA2ABX"});
+    core::LogSpalten log = LogMit({"QA1ABC", "QA2ABX"});
     log.SpalteZeit.removeLast();
     log.SpalteBand.clear();
     const auto t = TrefferSuchen(log, "AB");

@@ -3,8 +3,8 @@
 // fires by itself here (its interval is an hour); each tick is driven by hand through the timer's
 // own timeout signal.
 #include "search/TSuchForm.h"
-#include "app/IniRecord.h"
-#include "app/LogSpalten.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
 #include "platform/ProfilDatei.h"
 #include "support/TestUmgebung.h"
 
@@ -122,8 +122,8 @@ protected:
     bool ObenAuf() const { return form->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
     testsupport::TestWelt welt;
-    app::IniRecord record;
-    app::LogSpalten log;
+    core::IniRecord record;
+    core::LogSpalten log;
     std::unique_ptr<QWidget> haupt;
     QLineEdit* call = nullptr;
     QLineEdit* bemerkung = nullptr;

@@ -9,7 +9,7 @@
 
 class QPushButton;
 
-namespace app {
+namespace widgets {
 
 // The drop-down calendar with the two buttons "Heute" and "Reset" below the month.
 class TDatumKalender : public QCalendarWidget {
@@ -61,4 +61,4 @@ private:
     QDate beimOeffnen_;
 };
 
-} // namespace app
+} // namespace widgets

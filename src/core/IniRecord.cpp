@@ -1,8 +1,8 @@
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 
 #include "platform/ProfilDatei.h"
 
-namespace app {
+namespace core {
 namespace {
 const QString Station = QStringLiteral("Stationsangaben");
 const QString Fenster = QStringLiteral("Fenster");
@@ -121,4 +121,4 @@ void AutoSucheSchreiben(platform::IniDatei& ini, bool an) {
     ini.SchreibeSchalter(Fenster, QStringLiteral("AutoSuche"), an);
 }
 
-} // namespace app
+} // namespace core

@@ -8,7 +8,7 @@
 
 class QMenu;
 
-namespace app {
+namespace widgets {
 
 // A mask has three parts separated by ";": the mask characters, "1" or "0" (literals belong to the
 // read-back or not) and the character shown in an unfilled place. Mask characters: "0" a required
@@ -115,4 +115,4 @@ private:
     int maxLaenge_ = 32767;
 };
 
-} // namespace app
+} // namespace widgets

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <array>
 
-namespace app {
+namespace core {
 
 // The ten values of one QSO, in the order of the columns and of the fields of LOG.TXT.
 struct QsoWerte {
@@ -35,4 +35,4 @@ struct LogSpalten {
     std::array<const QStringList*, 10> Spalten() const;
 };
 
-} // namespace app
+} // namespace core

@@ -1,8 +1,8 @@
-#include "app/Rufzeichen.h"
+#include "core/Rufzeichen.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 
 TEST(Grundrufzeichen, Table) {
     const std::pair<const char*, const char*> faelle[] = {

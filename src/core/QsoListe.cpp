@@ -1,8 +1,8 @@
-#include "app/QsoListe.h"
+#include "core/QsoListe.h"
 
 #include <array>
 
-namespace app {
+namespace core {
 namespace {
 struct Spalte {
     const char* kopf;
@@ -76,4 +76,4 @@ void QsoListenModell::AddQsoToGrid() {
     endInsertRows();
 }
 
-} // namespace app
+} // namespace core

@@ -1,5 +1,5 @@
 // The contest-date edit with its drop-down calendar.
-#include "app/DatumEdit.h"
+#include "widgets/DatumEdit.h"
 
 #include "platform/Uhr.h"
 
@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-namespace app {
+namespace widgets {
 
 namespace {
 const QString Anzeigeformat = QStringLiteral("dd.MM.yyyy");
@@ -115,4 +115,4 @@ void TDatumEdit::SchliesseKalender() {
         fenster->hide();
 }
 
-} // namespace app
+} // namespace widgets

@@ -1,5 +1,5 @@
 // The contest-date edit: its format and the two buttons of the drop-down calendar.
-#include "app/DatumEdit.h"
+#include "widgets/DatumEdit.h"
 
 #include "support/TestUmgebung.h"
 
@@ -20,7 +20,7 @@ protected:
     DatumEditTest() : uhr(QDateTime(QDate(2025, 11, 14), QTime(20, 15))) {}
 
     void SetUp() override {
-        edit = std::make_unique<app::TDatumEdit>();
+        edit = std::make_unique<widgets::TDatumEdit>();
         edit->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
         edit->setFocus();
@@ -33,7 +33,7 @@ protected:
     }
 
     testsupport::FesteUhr uhr;
-    std::unique_ptr<app::TDatumEdit> edit;
+    std::unique_ptr<widgets::TDatumEdit> edit;
 };
 
 TEST_F(DatumEditTest, ZeigtTagMonatJahrMitFuehrendenNullen) {

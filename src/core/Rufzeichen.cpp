@@ -1,6 +1,6 @@
-#include "app/Rufzeichen.h"
+#include "core/Rufzeichen.h"
 
-namespace app {
+namespace core {
 
 bool PruefeRufzeichen(const QString& eingabe) {
     QStringView s(eingabe);
@@ -54,4 +54,4 @@ bool DoppelIndex::Gearbeitet(const QString& call) const {
     return grund_.contains(Grundrufzeichen(call));
 }
 
-} // namespace app
+} // namespace core

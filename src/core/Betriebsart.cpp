@@ -1,6 +1,6 @@
-#include "app/Betriebsart.h"
+#include "core/Betriebsart.h"
 
-namespace app {
+namespace core {
 namespace {
 constexpr std::array<BetriebsartDaten, 6> Tabelle = {{
     {Betriebsart::SSB, "SSB", "SSB ", "00;0; ", "59", 59},
@@ -42,4 +42,4 @@ bool BandGueltig(const QString& band) {
     return band == u"80" || band == u"40" || band == u"2" || band == u"10" || band == u"0.70";
 }
 
-} // namespace app
+} // namespace core

@@ -2,12 +2,12 @@
 // first, filled at start and given one new top row per saved QSO, up to 2000 rows.
 #pragma once
 
-#include "app/LogSpalten.h"
+#include "core/LogSpalten.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
-namespace app {
+namespace core {
 
 class QsoListenModell : public QAbstractTableModel {
     Q_OBJECT
@@ -37,4 +37,4 @@ private:
     QList<int> zeilen_{-1};
 };
 
-} // namespace app
+} // namespace core

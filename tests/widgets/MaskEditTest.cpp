@@ -1,6 +1,6 @@
 // The masked edit with real key events on a shown window: typing per mask, the read-back, assigned
 // texts, Escape, the ";" rule, paste and the leave check.
-#include "app/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include "support/TestUmgebung.h"
 
@@ -79,7 +79,7 @@ class MaskEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&fenster);
-        edit = new app::TMaskEdit(&fenster);
+        edit = new widgets::TMaskEdit(&fenster);
         anderes = new QLineEdit(&fenster);
         layout->addWidget(edit);
         layout->addWidget(anderes);
@@ -89,7 +89,7 @@ protected:
     }
 
     Fenster fenster;
-    app::TMaskEdit* edit = nullptr;
+    widgets::TMaskEdit* edit = nullptr;
     QLineEdit* anderes = nullptr;
     testsupport::MeldungsRekorder meldungen;
 };

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <array>
 
-namespace app {
+namespace core {
 
 enum class Betriebsart { SSB, CW, FM, PSK, RTTY, SSTV };
 
@@ -33,4 +33,4 @@ bool BandGueltig(const QString& band);
 inline const QStringList BandListe = {QStringLiteral("80"), QStringLiteral("10"),
                                       QStringLiteral("2"), QStringLiteral("0.70")};
 
-} // namespace app
+} // namespace core

@@ -1,11 +1,11 @@
-#include "app/LogDatei.h"
+#include "core/LogDatei.h"
 
 #include "platform/Codepage.h"
 
 #include <QFile>
 #include <unistd.h>
 
-namespace app {
+namespace core {
 
 namespace {
 const QString MeldungFehlt = QStringLiteral("Kontestbeginn? Keinen Logfile gefunden: LOG.TXT");
@@ -156,4 +156,4 @@ LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log)
     return e;
 }
 
-} // namespace app
+} // namespace core

@@ -1,12 +1,12 @@
 // LOG.TXT: loading it into the columns at start and appending one line per saved QSO.
 #pragma once
 
-#include "app/LogSpalten.h"
+#include "core/LogSpalten.h"
 
 #include <QString>
 #include <QStringView>
 
-namespace app {
+namespace core {
 
 inline constexpr auto LogDateiName = "LOG.TXT";
 inline constexpr auto LogKopfzeile =
@@ -44,4 +44,4 @@ QString LogZeile(const LogSpalten& log, int index);
 QString Getrimmt(const QString& text);
 QStringView Getrimmt(QStringView text);
 
-} // namespace app
+} // namespace core

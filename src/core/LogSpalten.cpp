@@ -1,6 +1,6 @@
-#include "app/LogSpalten.h"
+#include "core/LogSpalten.h"
 
-namespace app {
+namespace core {
 
 void LogSpalten::Anhaengen(const QsoWerte& q) {
     SpalteDatum.append(q.Datum);
@@ -40,4 +40,4 @@ std::array<const QStringList*, 10> LogSpalten::Spalten() const {
             &SpalteRstEin, &SpalteDokEin, &SpalteBand, &SpalteBemerkung, &SpalteMode};
 }
 
-} // namespace app
+} // namespace core

@@ -1,10 +1,10 @@
-#include "app/IniRecord.h"
+#include "core/IniRecord.h"
 #include "platform/ProfilDatei.h"
 #include "support/TestUmgebung.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 using testsupport::TestWelt;
 
 namespace {

@@ -1,10 +1,10 @@
-#include "app/LogDatei.h"
+#include "core/LogDatei.h"
 #include "support/TestUmgebung.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace core;
 using testsupport::TestWelt;
 
 namespace {

@@ -1,7 +1,7 @@
 // The masked edit of the entry mask. The editing is our own rather than Qt's input mask: its mask
 // letters mean other things, it has no place for "any character, a blank included", and its text()
 // follows other read-back rules.
-#include "app/MaskEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include "platform/Meldungen.h"
 
@@ -15,7 +15,7 @@
 #include <QMouseEvent>
 #include <QValidator>
 
-namespace app {
+namespace widgets {
 
 namespace {
 
@@ -737,4 +737,4 @@ void TMaskEdit::contextMenuEvent(QContextMenuEvent* e) {
     e->accept();
 }
 
-} // namespace app
+} // namespace widgets

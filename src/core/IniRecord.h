@@ -7,7 +7,7 @@ namespace platform {
 class IniDatei;
 }
 
-namespace app {
+namespace core {
 
 struct IniRecord {
     QString Stationscall;
@@ -71,4 +71,4 @@ void AutoSucheSchreiben(platform::IniDatei& ini, bool an);
 // Upper case for the ASCII letters a to z only.
 QString AsciiGross(const QString& text);
 
-} // namespace app
+} // namespace core

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace app {
+namespace core {
 
 bool PruefeRufzeichen(const QString& s);
 QString Grundrufzeichen(const QString& s);
@@ -23,4 +23,4 @@ private:
     QSet<QString> grund_;
 };
 
-} // namespace app
+} // namespace core

@@ -1,4 +1,0 @@
-# The station data dialog.
-target_sources(dialogs PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/TStationsangabenDlg.cpp
-)

@@ -1,3 +1,0 @@
-# The station data dialog.
-tarvex_test(dialogs_stationsangaben_test ${CMAKE_CURRENT_LIST_DIR}/StationsangabenTest.cpp
-  LIBS dialogs)
