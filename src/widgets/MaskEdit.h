@@ -2,30 +2,24 @@
 // "!90:00;1; "), overwrite-style typing into places, the read-back and the leave check.
 #pragma once
 
+#include "core/Maske.h"
+
 #include <QLineEdit>
 #include <QString>
-#include <vector>
 
 class QMenu;
 
 namespace widgets {
 
-// A mask has three parts separated by ";": the mask characters, "1" or "0" (literals belong to the
-// read-back or not) and the character shown in an unfilled place. Mask characters: "0" a required
-// digit, "9" an optional digit, "c" an optional character of any kind (a blank included), ">" upper
-// case for what follows, "!" optional places as leading blanks, "\" makes the next character a
-// literal; every other character (":" the time separator) is a literal. The empty mask is a plain
-// edit with an optional length limit and upper case.
-//
-// A ";" never gets into the field, masked or not: LOG.TXT separates its fields with it and has no
-// escape for it.
+// The field's mask follows the grammar of core::Maske; the empty mask is a plain edit with an
+// optional length limit and upper case. A ";" never gets into the field, masked or not.
 class TMaskEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TMaskEdit(QWidget* eltern = nullptr);
 
     void SetzeMaske(const QString& maske); // empty = no mask
-    QString Maske() const { return maske_; }
+    QString Maske() const { return maske_.Quelle(); }
 
     // The read-back, what a saved QSO records: with "1" every place (unfilled ones as blanks), so
     // the text has the mask's full length; with "0" the filled places only. Under "!" the
@@ -62,34 +56,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
-    enum class Art : unsigned char { Literal, ZifferPflicht, ZifferFrei, Beliebig };
-    struct Stelle {
-        Art art;
-        bool gross;
-        QChar literal;
-        int gruppe; // index into gruppen_, -1 for a literal
-    };
-    struct Gruppe {
-        int anfang;
-        int ende; // exclusive
-    };
-
-    bool Maskiert() const { return !stellen_.empty(); }
-    int Anzahl() const { return static_cast<int>(stellen_.size()); }
-    bool Akzeptiert(int i, QChar c) const;
-    QChar Gewandelt(int i, QChar c) const;
-    int NaechsteEingabestelle(int ab) const;
-    int VorigeEingabestelle(int vor) const;
-    QString Ausgerichtet(const QString& inhalt) const;
-    QString Zugewiesen(const QString& text) const;
-    QString Anzeige() const;
-    void RichteAus(QString& inhalt, const Gruppe& g) const;
-    bool Tippe(QString& inhalt, int& cursor, QChar c) const;
-    void Entferne(QString& inhalt, int von, int bis) const;
-    void Leere(QString& inhalt, int von, int bis) const;
+    bool Maskiert() const { return !maske_.Leer(); }
     bool TippeText(const QString& text, bool beepBeiAbweisung);
     void Uebernehme(const QString& inhalt, int cursor, bool vomBediener);
-    int ErsteFehlendeStelle() const;
     QString Gefiltert(const QString& text) const;
 
     void TasteMaskiert(QKeyEvent* e);
@@ -99,15 +68,9 @@ private:
     void Kopieren() const;
     void LoescheAuswahl();
 
-    QString maske_;
-    std::vector<Stelle> stellen_;
-    std::vector<Gruppe> gruppen_;
-    bool literaleImText_ = true;
-    bool fuehrendeLeer_ = false;
-    QChar leerzeichen_ = QLatin1Char('_');
+    core::Maske maske_;
 
-    // One character per place; QChar::Null marks an unfilled place, literal places hold their
-    // literal. A typed blank in a "c" place is a filled place.
+    // One character per place (see core::Maske); a typed blank in a "c" place is a filled place.
     QString inhalt_;
     QString gemerkt_; // the content (masked) or the text (unmasked) Escape goes back to
     bool bearbeitet_ = false;

@@ -158,49 +158,6 @@ const TippFall tippFaelle[] = {
 INSTANTIATE_TEST_SUITE_P(Masken, Tippen, ::testing::ValuesIn(tippFaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct ZuweisFall {
-    const char* name;
-    QString maske;
-    QString text;
-    QString gelesen;
-    QString anzeige;
-};
-
-void PrintTo(const ZuweisFall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class Zuweisen : public MaskEditTest, public ::testing::WithParamInterface<ZuweisFall> {};
-
-TEST_P(Zuweisen, VerteiltTextAufStellen) {
-    const ZuweisFall& f = GetParam();
-    edit->SetzeMaske(f.maske);
-    Tippe(edit, "1");
-    ASSERT_TRUE(edit->Bearbeitet());
-    edit->SetzeText(f.text);
-    EXPECT_EQ(edit->Text(), f.gelesen);
-    EXPECT_EQ(edit->text(), f.anzeige);
-    EXPECT_FALSE(edit->Bearbeitet());
-}
-
-const ZuweisFall zuweisFaelle[] = {
-    {"Rapport2_schneidet_599_auf_59", Bericht2, "599", "59", "59"},
-    {"Rapport2_eine_Ziffer", Bericht2, "5", "5", "5 "},
-    {"Rapport3_599", Bericht3, "599", "599", "599"},
-    {"Rapport_leer", Bericht2, "", "", "  "},
-    {"Dok_gross", Dok, "k32", "K32     ", "K32_____"},
-    {"Dok_aufgefuellt_wieder_zugewiesen", Dok, "K32     ", "K32     ", "K32_____"},
-    {"Zeit", Zeit, "18:15", "18:15", "18:15"},
-    {"Zeit_einstellige_Stunde", Zeit, "8:15", " 8:15", " 8:15"},
-    {"Zeit_ohne_Doppelpunkt", Zeit, "1815", "18:15", "18:15"},
-    {"Zeit_mit_Sekunden_abgeschnitten", Zeit, "18:15:00", "18:15", "18:15"},
-    {"Zeit_ohne_Literale_im_Text", ZeitOhneLiterale, "18:15", "1815", "18:15"},
-    {"Frei_ohne_Semikolon", "", "a;b", "ab", "ab"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Masken, Zuweisen, ::testing::ValuesIn(zuweisFaelle),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(MaskEditTest, MaskenwechselBehaeltGelesenenText) {
     edit->SetzeMaske(Bericht2);
     edit->SetzeText(QStringLiteral("59"));
