@@ -117,12 +117,17 @@ QString LogZeile(const LogSpalten& log, int i) {
 }
 
 LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log) {
-    LogSchreibErgebnis e;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        LogSchreibErgebnis e;
         e.meldung = MeldungSchreiben;
         return e;
     }
+    return LogZeileAnhaengen(datei, log);
+}
+
+LogSchreibErgebnis LogZeileAnhaengen(QFileDevice& datei, const LogSpalten& log) {
+    LogSchreibErgebnis e;
     const qint64 alteGroesse = datei.size();
     QByteArray bytes;
     // An empty file gets its header like a new one (the loader skips line 1 unread), and a last

@@ -3,6 +3,7 @@
 
 #include "core/LogSpalten.h"
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringView>
 
@@ -36,6 +37,9 @@ struct LogSchreibErgebnis {
 // Appends the newest QSO (the last entry of every column) as one line, flushed to the disk
 // before it returns. A missing file is created with the header line.
 LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log);
+// The same on a log file already open for reading and appending. A write that fails takes back
+// what it wrote, so the file ends where it ended before.
+LogSchreibErgebnis LogZeileAnhaengen(QFileDevice& datei, const LogSpalten& log);
 
 // The line as it is written, without the line end.
 QString LogZeile(const LogSpalten& log, int index);

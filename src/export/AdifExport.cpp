@@ -1,6 +1,7 @@
 // LOG.ADI: one ADIF record per QSO line of LOG.TXT, one record per line, no header.
 #include "export/Exporte.h"
 
+#include "core/LogDatei.h"
 #include "export/LogQuelle.h"
 
 #include <algorithm>
@@ -99,15 +100,15 @@ QByteArray AdifSatz(const QList<QByteArray>& felder) {
     return z;
 }
 
-ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad) {
-    const QByteArray log = LogLesen(logPfad);
+namespace {
+
+ExportErgebnis AdifBauen(const QByteArray& log, const QString& zielPfad, QByteArray& out) {
     const QList<QByteArrayView> zeilen = DateiZeilen(log);
     ExportErgebnis ergebnis;
     ergebnis.ziel = zielPfad;
     if (zeilen.size() <= 1)
         return ergebnis;
 
-    QByteArray out;
     out.reserve(zeilen.size() * 190);
     int saetze = 0;
     ergebnis.unklareZeilen =
@@ -117,13 +118,31 @@ ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad) {
             ++saetze;
         });
 
-    ZielSchreiben(zielPfad, out);
     ergebnis.geschrieben = true;
     ergebnis.saetze = saetze;
     ergebnis.meldung = QStringLiteral("ADIF Datei ") + zielPfad + QChar(u'\r') +
                        QStringLiteral("geschrieben mit ") + QString::number(saetze) +
                        QStringLiteral(" Sätzen") + UnklarHinweis(ergebnis.unklareZeilen);
     return ergebnis;
+}
+
+} // namespace
+
+ExportErgebnis AdifExport(QIODevice& log, QIODevice& ziel, const QString& zielName) {
+    QByteArray inhalt;
+    const ExportErgebnis e =
+        AdifBauen(LogLesen(log, QString::fromLatin1(core::LogDateiName)), zielName, inhalt);
+    if (e.geschrieben)
+        ZielSchreiben(ziel, inhalt, zielName);
+    return e;
+}
+
+ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad) {
+    QByteArray inhalt;
+    const ExportErgebnis e = AdifBauen(LogLesen(logPfad), zielPfad, inhalt);
+    if (e.geschrieben)
+        ZielSchreiben(zielPfad, inhalt);
+    return e;
 }
 
 } // namespace exporte

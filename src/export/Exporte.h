@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 
@@ -34,8 +35,16 @@ ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
                          const QString& pnlQsoPunkte, const QString& dateiVersion,
                          const QDateTime& jetzt);
 
+// The same from an open LOG.TXT into an open target; zielName is the name the message gives. A
+// device that takes less than the whole file raises platform::Fehler.
+ExportErgebnis StfExport(QIODevice& log, QIODevice& ziel, const QString& zielName,
+                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
+                         const QString& pnlQsoPunkte, const QString& dateiVersion,
+                         const QDateTime& jetzt);
+
 // Writes LOG.ADI, one record per line, no header; the same rules for nothing to do and errors.
 ExportErgebnis AdifExport(const QString& logPfad, const QString& zielPfad);
+ExportErgebnis AdifExport(QIODevice& log, QIODevice& ziel, const QString& zielName);
 
 // Blanks appended up to n characters; a longer text stays whole.
 QByteArray PadRechts(QByteArray text, qsizetype n);

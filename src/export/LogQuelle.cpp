@@ -9,15 +9,29 @@
 
 namespace exporte {
 
+namespace {
+platform::Fehler Unlesbar(const QString& logName) {
+    return platform::Fehler(QStringLiteral("Die Logdatei %1 kann nicht gelesen werden.")
+                                .arg(QDir::toNativeSeparators(logName)));
+}
+platform::Fehler Unschreibbar(const QString& zielName) {
+    return platform::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.")
+                                .arg(QDir::toNativeSeparators(zielName)));
+}
+} // namespace
+
 QByteArray LogLesen(const QString& logPfad) {
     QFile datei(logPfad);
     if (!datei.open(QIODevice::ReadOnly))
-        throw platform::Fehler(QStringLiteral("Die Logdatei %1 kann nicht gelesen werden.")
-                                   .arg(QDir::toNativeSeparators(logPfad)));
-    QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw platform::Fehler(QStringLiteral("Die Logdatei %1 kann nicht gelesen werden.")
-                                   .arg(QDir::toNativeSeparators(logPfad)));
+        throw Unlesbar(logPfad);
+    return LogLesen(datei, logPfad);
+}
+
+QByteArray LogLesen(QIODevice& log, const QString& logName) {
+    QByteArray inhalt = log.readAll();
+    const auto* datei = qobject_cast<const QFileDevice*>(&log);
+    if ((datei && datei->error() != QFileDevice::NoError) || (!datei && !log.atEnd()))
+        throw Unlesbar(logName);
     return inhalt;
 }
 
@@ -42,14 +56,20 @@ void ZielSchreiben(const QString& zielPfad, const QByteArray& inhalt) {
             QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(name));
     // commit() puts the new file on the disk before it takes the target's name, so the old file
     // is replaced only by a whole one; a write that fails leaves it as it was.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
+    try {
+        ZielSchreiben(datei, inhalt, zielPfad);
+    } catch (...) {
         datei.cancelWriting();
-        throw platform::Fehler(
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(name));
+        throw;
     }
     if (!datei.commit())
-        throw platform::Fehler(
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(name));
+        throw Unschreibbar(zielPfad);
+}
+
+void ZielSchreiben(QIODevice& ziel, const QByteArray& inhalt, const QString& zielName) {
+    auto* datei = qobject_cast<QFileDevice*>(&ziel);
+    if (ziel.write(inhalt) != inhalt.size() || (datei && !datei->flush()))
+        throw Unschreibbar(zielName);
 }
 
 QString UnklarHinweis(const QList<int>& zeilen) {

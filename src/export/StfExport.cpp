@@ -2,6 +2,7 @@
 // fixed-column line per QSO.
 #include "export/Exporte.h"
 
+#include "core/LogDatei.h"
 #include "export/LogQuelle.h"
 #include "platform/Codepage.h"
 
@@ -96,11 +97,13 @@ QByteArray StfQsoZeile(const QList<QByteArray>& f) {
     return z;
 }
 
-ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
-                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
-                         const QString& pnlQsoPunkte, const QString& dateiVersion,
-                         const QDateTime& jetzt) {
-    const QByteArray log = LogLesen(logPfad);
+namespace {
+
+// The whole file in `out`; nothing when the log holds no more than its header.
+ExportErgebnis StfBauen(const QByteArray& log, const QString& zielPfad,
+                        const core::IniRecord& station, int qsoNummer, const QString& panel3,
+                        const QString& pnlQsoPunkte, const QString& dateiVersion,
+                        const QDateTime& jetzt, QByteArray& inhalt) {
     const QList<QByteArrayView> zeilen = DateiZeilen(log);
     ExportErgebnis ergebnis;
     ergebnis.ziel = zielPfad;
@@ -145,7 +148,7 @@ ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
         zeilen, [&out](const QList<QByteArray>& felder) { out.Zeile(StfQsoZeile(felder)); });
     out.Zeile("EndQSOList");
 
-    ZielSchreiben(zielPfad, out.bytes);
+    inhalt = std::move(out.bytes);
     const int anzahl = out.zeilen;
     ergebnis.geschrieben = true;
     ergebnis.saetze = anzahl;
@@ -153,6 +156,33 @@ ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
                        QStringLiteral("geschrieben mit ") + QString::number(anzahl) +
                        QStringLiteral(" Sätzen") + UnklarHinweis(ergebnis.unklareZeilen);
     return ergebnis;
+}
+
+} // namespace
+
+ExportErgebnis StfExport(QIODevice& log, QIODevice& ziel, const QString& zielName,
+                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
+                         const QString& pnlQsoPunkte, const QString& dateiVersion,
+                         const QDateTime& jetzt) {
+    QByteArray inhalt;
+    const ExportErgebnis e =
+        StfBauen(LogLesen(log, QString::fromLatin1(core::LogDateiName)), zielName, station,
+                 qsoNummer, panel3, pnlQsoPunkte, dateiVersion, jetzt, inhalt);
+    if (e.geschrieben)
+        ZielSchreiben(ziel, inhalt, zielName);
+    return e;
+}
+
+ExportErgebnis StfExport(const QString& logPfad, const QString& zielPfad,
+                         const core::IniRecord& station, int qsoNummer, const QString& panel3,
+                         const QString& pnlQsoPunkte, const QString& dateiVersion,
+                         const QDateTime& jetzt) {
+    QByteArray inhalt;
+    const ExportErgebnis e = StfBauen(LogLesen(logPfad), zielPfad, station, qsoNummer, panel3,
+                                      pnlQsoPunkte, dateiVersion, jetzt, inhalt);
+    if (e.geschrieben)
+        ZielSchreiben(zielPfad, inhalt);
+    return e;
 }
 
 } // namespace exporte

@@ -1,4 +1,5 @@
 #include "core/LogDatei.h"
+#include "support/AbbrechendeGeraete.h"
 #include "support/TestUmgebung.h"
 
 #include <QFile>
@@ -158,4 +159,30 @@ TEST(LogZeileSchreiben, FailuresAreReported) {
     e = LogZeileSchreiben(voll.LogTxt(), log);
     EXPECT_FALSE(e.geschrieben);
     EXPECT_EQ(e.meldung, "Schreibfehler im Logfile: LOG.TXT");
+}
+
+// The disk fills up in the middle of a line: whatever part of it reached the file is taken back,
+// the QSOs before it stay as they were, and the next save appends a whole line behind them.
+TEST(LogZeileAnhaengen, AHalfWrittenLineIsTakenBack) {
+    const QByteArray vorher = Kopf + "1;d;z;QA0AA;59;K32;59;K01;2;;SSB;\r\n";
+    LogSpalten log;
+    log.Anhaengen({"d", "z", "QA1ABC", "59", "K32", "59", "K02", "2", "", "SSB"});
+    const qint64 zeile = LogZeile(log, 0).size() + 2;
+    for (const qint64 erlaubt : {qint64(0), qint64(1), qint64(12), zeile - 1}) {
+        SCOPED_TRACE(erlaubt);
+        TestWelt welt;
+        welt.Schreibe("LOG.TXT", vorher);
+        testsupport::AbbrechendeDatei datei(erlaubt, welt.LogTxt());
+        ASSERT_TRUE(datei.open(QIODevice::ReadWrite | QIODevice::Append));
+        const auto e = LogZeileAnhaengen(datei, log);
+        EXPECT_FALSE(e.geschrieben);
+        EXPECT_EQ(e.meldung, "Schreibfehler im Logfile: LOG.TXT");
+        EXPECT_EQ(welt.Lies("LOG.TXT"), vorher);
+
+        EXPECT_TRUE(LogZeileSchreiben(welt.LogTxt(), log).geschrieben);
+        LogSpalten zurueck;
+        EXPECT_EQ(LogDateiLesen(welt.LogTxt(), zurueck).anzahl, 2);
+        EXPECT_EQ(zurueck.SpalteCall, (QStringList{"QA0AA", "QA1ABC"}));
+        EXPECT_EQ(zurueck.SpalteDokEin.last(), "K02");
+    }
 }

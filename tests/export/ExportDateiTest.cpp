@@ -2,6 +2,7 @@
 // ever replaced by a complete file.
 #include "ExportTestHilfe.h"
 #include "platform/Fehler.h"
+#include "support/AbbrechendeGeraete.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -171,5 +172,50 @@ TEST(ExportDatei, AbgebrochenesSchreibenLaesstDieAlteDateiGanz) {
         EXPECT_TRUE(geworfen) << x.name;
         EXPECT_EQ(welt.Lies(x.ziel), "alt\r\n") << x.name;
         EXPECT_EQ(Dateien(welt), LogUnd(x.ziel)) << x.name;
+    }
+}
+
+// The writers on devices: a target that takes everything gets what the file would hold; one that
+// stops after some bytes raises the error naming the target.
+TEST(ExportDatei, GeraetDasAbbrichtMeldetDenFehler) {
+    using Aufruf = std::function<ExportErgebnis(QIODevice&, QIODevice&)>;
+    const std::pair<const char*, Aufruf> aufrufe[] = {
+        {"LOG.STF",
+         [](QIODevice& log, QIODevice& ziel) {
+             return StfExport(log, ziel, "LOG.STF", exporttest::Station(), 10, "Multis: 3",
+                              "QSO Punkte: 36", "1.0.0.0", exporttest::Exportzeit());
+         }},
+        {"LOG.ADI",
+         [](QIODevice& log, QIODevice& ziel) { return AdifExport(log, ziel, "LOG.ADI"); }},
+    };
+    const QByteArray log = EinQso + "1;07.03.2014;19:06:00;DL2ABC;59;K32;59;K01;80;;CW;\r\n";
+    for (const auto& [name, aufruf] : aufrufe) {
+        testsupport::TestWelt welt;
+        welt.Schreibe("LOG.TXT", log);
+        const ExportErgebnis ganz = name == QByteArray("LOG.STF")
+                                        ? exporttest::Stf(welt.LogTxt(), welt.Pfad(name))
+                                        : AdifExport(welt.LogTxt(), welt.Pfad(name));
+        const QByteArray datei = welt.Lies(name);
+        for (const qint64 erlaubt : {qint64(0), qint64(40), datei.size() - 1, datei.size()}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(erlaubt));
+            QBuffer quelle;
+            quelle.setData(log);
+            quelle.open(QIODevice::ReadOnly);
+            testsupport::AbbrechenderPuffer ziel(erlaubt);
+            ziel.open(QIODevice::WriteOnly);
+            if (erlaubt == datei.size()) {
+                const ExportErgebnis e = aufruf(quelle, ziel);
+                EXPECT_EQ(ziel.data(), datei);
+                EXPECT_EQ(e.saetze, ganz.saetze);
+                continue;
+            }
+            try {
+                aufruf(quelle, ziel);
+                ADD_FAILURE() << "no error";
+            } catch (const platform::Fehler& fehler) {
+                EXPECT_EQ(fehler.Text(),
+                          QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(name));
+            }
+        }
     }
 }
