@@ -87,21 +87,22 @@ void StationsangabenSchreiben(platform::IniDatei& ini, const IniRecord& r) {
 bool SuchPositionSchreiben(platform::IniDatei& ini, IniRecord& r, int left, int top) {
     if (left == r.SuchLeft && top == r.SuchTop)
         return false;
-    // Remembered only once written, so a failed write is tried again the next time.
-    ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchLeft"), left);
-    ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchTop"), top);
+    // Remembered before it is written: a Log.ini that cannot be written is reported once per
+    // move, not again at every keystroke that looks at the position.
     r.SuchLeft = left;
     r.SuchTop = top;
+    ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchLeft"), left);
+    ini.SchreibeGanzzahl(Fenster, QStringLiteral("SuchTop"), top);
     return true;
 }
 
 bool LogformPositionSchreiben(platform::IniDatei& ini, IniRecord& r, int left, int top) {
     if (left == r.LogformLeft && top == r.LogformTop)
         return false;
-    ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformLeft"), left);
-    ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformTop"), top);
     r.LogformLeft = left;
     r.LogformTop = top;
+    ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformLeft"), left);
+    ini.SchreibeGanzzahl(Fenster, QStringLiteral("LogformTop"), top);
     return true;
 }
 

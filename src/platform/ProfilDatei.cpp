@@ -24,12 +24,26 @@ QStringView Getrimmt(QStringView s) {
     return s;
 }
 
-// The file's lines without their line ends; a missing file has none.
-std::optional<QStringList> Zeilen(const QString& datei) {
+enum class Lesbar { Ja, Fehlt, Nein };
+
+// The file's lines without their line ends; a missing file has none, and so has one that exists
+// but cannot be read, which `lesbar` tells apart.
+std::optional<QStringList> Zeilen(const QString& datei, Lesbar* lesbar = nullptr) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
+    const auto melde = [&](Lesbar l) {
+        if (lesbar)
+            *lesbar = l;
+    };
+    if (!f.open(QIODevice::ReadOnly)) {
+        melde(f.exists() ? Lesbar::Nein : Lesbar::Fehlt);
         return std::nullopt;
+    }
     const QByteArray inhalt = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        melde(Lesbar::Nein);
+        return std::nullopt;
+    }
+    melde(Lesbar::Ja);
     QStringList zeilen;
     qsizetype anfang = 0;
     for (qsizetype i = 0; i < inhalt.size(); ++i) {
@@ -123,7 +137,12 @@ std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
 
 bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString& schluessel,
                      const QString& wert) {
-    QStringList zeilen = Zeilen(datei).value_or(QStringList());
+    // A file that exists but cannot be read is not rewritten: the new file would hold this one key
+    // and every other setting would be gone.
+    Lesbar lesbar = Lesbar::Ja;
+    QStringList zeilen = Zeilen(datei, &lesbar).value_or(QStringList());
+    if (lesbar == Lesbar::Nein)
+        return false;
     const QString neueZeile = schluessel + u'=' + wert;
     const Fundstelle f = Suche(zeilen, sektion, schluessel);
     if (f.schluessel >= 0)

@@ -2,6 +2,8 @@
 #include "platform/Fehler.h"
 #include "support/TestUmgebung.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -92,4 +94,22 @@ TEST(IniDatei, FailedWriteRaisesTheMessage) {
     } catch (const Fehler& f) {
         EXPECT_EQ(f.Text(), "In Log.ini kann nicht geschrieben werden");
     }
+}
+
+// A Log.ini that is there but cannot be read is not rewritten from nothing: the new file would hold
+// only the one key written, and every other setting would be gone.
+TEST(IniDatei, UnreadableFileIsNotReplaced) {
+    TestWelt welt;
+    // A file that opens but whose read fails, for root as for anyone.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", welt.LogIni()));
+    EXPECT_FALSE(ProfilSchreiben(welt.LogIni(), "Fenster", "SuchLeft", "1"));
+    EXPECT_TRUE(QFileInfo(welt.LogIni()).isSymLink());
+    IniDatei ini(welt.LogIni());
+    try {
+        ini.SchreibeText("Fenster", "SuchLeft", "1");
+        FAIL() << "no error raised";
+    } catch (const Fehler& f) {
+        EXPECT_EQ(f.Text(), "In Log.ini kann nicht geschrieben werden");
+    }
+    EXPECT_TRUE(QFileInfo(welt.LogIni()).isSymLink());
 }
