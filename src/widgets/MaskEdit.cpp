@@ -181,7 +181,7 @@ bool TMaskEdit::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride) {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Escape && k->modifiers() == Qt::NoModifier && bearbeitet_ &&
-            !isReadOnly()) {
+            Maskiert() && !isReadOnly()) {
             e->accept();
             return true;
         }
@@ -191,7 +191,9 @@ bool TMaskEdit::event(QEvent* e) {
 
 void TMaskEdit::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (bearbeitet_ && !isReadOnly()) {
+        // Only a masked field undoes its edit; in a plain one Escape would wipe a callsign or a
+        // remark the operator is still typing.
+        if (bearbeitet_ && Maskiert() && !isReadOnly()) {
             Rueckgaengig();
             e->accept();
         } else {
