@@ -36,7 +36,7 @@ void BM_Multiauswertung(benchmark::State& state) {
     core::LogSpalten log = ZufallsLog(static_cast<int>(state.range(0)));
     core::IniRecord station;
     station.FDmanagerDOK = QStringLiteral("K32");
-    scoring::SonderListen listen;
+    core::SonderListen listen;
     QStringList doks, calls;
     for (int i = 0; i < 50; ++i) {
         doks << QStringLiteral("Z%1").arg(i);

@@ -1,27 +1,18 @@
-// The main window: menu, toolbar, the entry mask and the QSO list, the status panels, the clock,
-// and all state of the running contest (settings, log, counters, special lists, hint lists).
+// The main window: the handlers of the menu, the toolbar, the entry mask and the clock, each of
+// which calls the running contest (core::Kontest) and shows what it returns. The controls come
+// from the builder (TLogFormUi), the order of the field handlers from the focus dispatcher.
 #pragma once
 
+#include "app/TLogFormUi.h"
 #include "core/Betriebsart.h"
-#include "core/IniRecord.h"
-#include "core/LogSpalten.h"
-#include "core/Rufzeichen.h"
-#include "scoring/SonderListen.h"
+#include "core/Kontest.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 
-class QAction;
-class QActionGroup;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QTabWidget;
-class QTableView;
 class QTimer;
 class QWindow;
-class QToolButton;
 
 namespace suche {
 class TSuchForm;
@@ -32,99 +23,30 @@ class TStartInfoForm;
 class TLogFormInfo;
 } // namespace dialogs
 
-namespace widgets {
-class TMaskEdit;
-class TDatumEdit;
-} // namespace widgets
-namespace core {
-class QsoListenModell;
-}
-
 namespace app {
 
-using namespace core;
-using widgets::TDatumEdit;
-using widgets::TMaskEdit;
+class FokusVerteiler;
 
-class TLogForm : public QMainWindow {
+class TLogForm : public QMainWindow, public TLogFormUi {
     Q_OBJECT
 public:
-    static constexpr int ClientBreite = 639;
-    static constexpr int ClientHoehe = 409;
-
     TLogForm();
     ~TLogForm() override;
 
     // Creates the other windows of the program, in their order, after the main window.
     void FensterErzeugen();
 
-    // --- state of the running contest ---
-    IniRecord Ini;
-    bool Trace = false;
-    LogSpalten Log;
-    qint32 QsoNummer = 0;
-    scoring::SonderListen Sonderlisten;
+    // --- state ---
+    core::Kontest kontest;
     QStringList HinweisTitel;
     QStringList HinweisTexte;
+    // Set while the messages of the duplicate check are shown, and while the callsign is empty.
     bool EnterSperre = false;
+    // The callsign in the field passed the duplicate check since the field was entered.
     bool DupeGeprueft = false;
-    DoppelIndex Doppelte; // the compared parts of every callsign in the log
     double Zeitversatz = 0.0;
     qint32 BiasMinuten = 0;
     QString GemerkterUhrText;
-
-    // --- controls (named as the program knows them) ---
-    QAction* NeuKontest = nullptr;
-    QAction* mnuSTF = nullptr;
-    QAction* mnuADIF = nullptr;
-    QAction* mnuPDF = nullptr;
-    QAction* mnuDrucken = nullptr;
-    QAction* mnuEnde = nullptr;
-    QAction* Stationsangaben1 = nullptr;
-    QAction* mnuSonderstationen = nullptr;
-    QAction* mnuSonderDOKliste = nullptr;
-    QAction* mnuListenNeuEinlesen = nullptr;
-    QAction* mnuOfflineerfassung = nullptr;
-    QAction* mnuUhrUTC = nullptr;
-    QAction* mnuLokalzeit = nullptr;
-    QAction* CW1 = nullptr;
-    QAction* SSB1 = nullptr;
-    QAction* FM1 = nullptr;
-    QAction* PSK1 = nullptr;
-    QAction* RTTY1 = nullptr;
-    QAction* SSTV1 = nullptr;
-    QAction* AutomatischeSuche1 = nullptr;
-    QAction* mnuProgramminfo = nullptr;
-    QAction* mnuVerCheck = nullptr;
-    QAction* mnuStarthinweise = nullptr;
-
-    QToolButton* ToolButton1 = nullptr;
-    QToolButton* ToolButton2 = nullptr;
-    QToolButton* ToolButton3 = nullptr;
-    QToolButton* ToolButton4 = nullptr;
-    QTabWidget* TabbedNotebook1 = nullptr;
-    QLabel* Panel2 = nullptr;
-    QLabel* Panel3 = nullptr;
-    QLabel* pnlQsoAnzahl = nullptr;
-    QLabel* pnlQsoPunkte = nullptr;
-
-    TMaskEdit* CallMaskEdit = nullptr;
-    TMaskEdit* RSToutMaskEdit = nullptr;
-    TMaskEdit* RSTinMaskEdit = nullptr;
-    TMaskEdit* QSONrInMaskEdit = nullptr;
-    TMaskEdit* BemerkungEdit = nullptr;
-    TMaskEdit* ZeitEdit1 = nullptr;
-    QComboBox* Bandauswahl = nullptr;
-    QPushButton* SpeichernButton = nullptr;
-    QPushButton* VerwerfenButton = nullptr;
-    QLabel* QSONrOutLabel1 = nullptr;
-    QLabel* lblMode = nullptr;
-    QLabel* lblZeitmode = nullptr;
-    QLabel* lblOfflineDatum = nullptr;
-    TDatumEdit* edtOfflineDatum = nullptr;
-    QLabel* QsoListeTitel = nullptr;
-    QTableView* QsoGrid = nullptr;
-    QsoListenModell* QsoModell = nullptr;
 
     QTimer* UhrTimer1 = nullptr;
     QTimer* SuchTimer = nullptr;
@@ -158,8 +80,8 @@ public:
     void SetModeRTTY();
     void SetModeSSTV();
     void lblModeClick();
-    Betriebsart AktuelleBetriebsart() const;
-    void WaehleBetriebsart(Betriebsart art); // a menu item: tick it, apply it
+    core::Betriebsart AktuelleBetriebsart() const;
+    void WaehleBetriebsart(core::Betriebsart art); // a menu item: tick it, apply it
 
     double HoleZeitversatz();
     void UhrTimer1Timer();
@@ -189,7 +111,7 @@ public:
     void TabbedNotebook1Click();
 
     // The control that has or last had the focus in this window.
-    QWidget* AktivesFeld() const { return aktivesFeld_; }
+    QWidget* AktivesFeld() const;
     // Moves the focus as a handler does, with the leave and enter handlers in their order.
     void FokusAuf(QWidget* ziel);
     bool IstMaskenFeld(const QObject* o) const;
@@ -203,35 +125,24 @@ protected:
 
 private:
     void FormCreate();
-    void MenueAufbauen();
-    void WerkzeugleisteAufbauen(QWidget* flaeche);
-    void EingabeseiteAufbauen(QWidget* seite);
-    void ListenseiteAufbauen(QWidget* seite);
-    void StatusleisteAufbauen(QWidget* flaeche);
+    void HandlerVerbinden();
+    void FeldHandlerSetzen();
     void UhrStarten();
-    void ModeAnwenden(Betriebsart art);
+    void ModeAnwenden(core::Betriebsart art);
     void ModeNeuAnwenden(); // testing SSB, CW, FM, PSK, RTTY, SSTV
     void Speichern(bool mitTaste);
-    void SetzeTabReihenfolge(bool nachKontest);
     bool Rufzeichenregel();
-    void RapportBetreten(TMaskEdit* feld);
+    void RapportBetreten(widgets::TMaskEdit* feld);
+    void ZeigeAuswertung(const core::Auswertung& a);
+    void ZeigeAnzahl();
 
-    void FokusGeaendert(QWidget* alt, QWidget* neu);
     void FensterAktiviert(QWindow* fenster);
-    void Wechsel(QWidget* von, QWidget* nach);
-    bool VerlassenHandler(QWidget* feld);
-    void BetretenHandler(QWidget* feld);
-    void FokusStill(QWidget* feld);
     bool AppMessage(QObject* objekt, QKeyEvent* taste);
+    bool DateiTaste(QObject* objekt, QKeyEvent* taste);
 
-    QPointer<QWidget> aktivesFeld_;
-    QWidget* vorgemerkt_ = nullptr;
-    bool imWechsel_ = false;
+    FokusVerteiler* fokus_ = nullptr;
     bool ersteAktivierung_ = true;
     QPointer<QWidget> letztesFenster_;
-    QString bandVorher_;
-    bool verlassenAbgelehnt_ = false; // the last focus move was refused by the field left
-    QActionGroup* modeGruppe_ = nullptr;
 };
 
 } // namespace app

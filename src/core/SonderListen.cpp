@@ -1,4 +1,4 @@
-#include "scoring/SonderListen.h"
+#include "core/SonderListen.h"
 
 #include "platform/Codepage.h"
 #include "platform/Shell.h"
@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace scoring {
+namespace core {
 
 void SonderListe::Setzen(QStringList eintraege) {
     eintraege_ = std::move(eintraege);
@@ -116,4 +116,4 @@ void ListeOeffnen(const QString& pfad) {
     (void)platform::Shell::Instanz().OeffneDatei(pfad);
 }
 
-} // namespace scoring
+} // namespace core

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace scoring {
+namespace core {
 
 inline constexpr auto SonderDokDatei = "LogSonderDOKs.txt";
 inline constexpr auto SonderCallDatei = "LogSonderCall.txt";
@@ -56,4 +56,4 @@ QString SonderListenNeuEinlesen(SonderListen& listen, const QString& verzeichnis
 // whether or not that works.
 void ListeOeffnen(const QString& pfad);
 
-} // namespace scoring
+} // namespace core

@@ -61,7 +61,7 @@ void DoksTrimmen(QStringList& doks) {
 } // namespace
 
 Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
-                           const SonderListen& listen) {
+                           const core::SonderListen& listen) {
     Auswertung a;
     const QString& eigenerDok = station.FDmanagerDOK;
     QString distrikt = eigenerDok.left(1);

@@ -2,9 +2,10 @@
 // from the whole in-memory log each time a QSO is saved.
 #pragma once
 
+#include "core/Auswertung.h"
 #include "core/IniRecord.h"
 #include "core/LogSpalten.h"
-#include "scoring/SonderListen.h"
+#include "core/SonderListen.h"
 
 #include <QString>
 
@@ -19,21 +20,14 @@ inline constexpr const char* MultiBaender[] = {"80", "40", "10", "2", "0.70"};
 
 inline constexpr auto UngueltigerDistriktskennerText = "Ungültiger Distriktskenner";
 
-struct Auswertung {
-    int Multis = 0;
-    qint64 QsoPunkte = 0;
-    qint64 Punkte = 0; // QsoPunkte x Multis, the claimed score
-    // The district code does not start with a letter A to Z: the caller shows
-    // UngueltigerDistriktskennerText in a plain box; the district came from the own DOK.
-    bool DistriktskennerUngueltig = false;
-};
+using core::Auswertung;
 
 // Trims every received DOK of the log in memory (the evaluation and every later reader see it
 // without blanks) and upper-cases a non-empty district code of the station in memory; neither is
 // written to a file. Counts nothing when the district is not exactly one character or the log is
 // empty.
 Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
-                           const SonderListen& listen);
+                           const core::SonderListen& listen);
 
 // The captions of the two status panels.
 QString MultisText(const Auswertung& auswertung);

@@ -2,13 +2,18 @@
 // temporary directory, the message boxes recorded, the clock and the time-zone bias fixed.
 #pragma once
 
-#include "widgets/MaskEdit.h"
-#include "core/QsoListe.h"
 #include "app/TLogForm.h"
+#include "core/QsoListe.h"
+#include "crash/TarvexAnwendung.h"
 #include "platform/Version.h"
 #include "support/TestUmgebung.h"
+#include "widgets/BandAuswahl.h"
+#include "widgets/DatumEdit.h"
+#include "widgets/MaskEdit.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +34,27 @@ struct Umgebung {
 inline const QByteArray LogKopf =
     "Version;Datum;Zeit in UTC;Call;Rst gegeben;DOK gegeben;Rst erhalten;DOK erhalten;Band;"
     "Bemerkungen;Mode;\r\n";
+
+// Records what the handler of unexpected errors shows, for as long as it lives.
+struct FehlerAnzeige {
+    QStringList gezeigt;
+    FehlerAnzeige() {
+        crash::TarvexAnwendung::SetzeAnzeige(
+            [this](const QString& text, const QString&) { gezeigt << text; });
+    }
+    ~FehlerAnzeige() { crash::TarvexAnwendung::SetzeAnzeige({}); }
+    FehlerAnzeige(const FehlerAnzeige&) = delete;
+    FehlerAnzeige& operator=(const FehlerAnzeige&) = delete;
+};
+
+// Log.ini becomes a folder, which no write can replace, and back.
+inline void LogIniSperren(const TestWelt& welt) {
+    QFile::remove(welt.LogIni());
+    QDir(welt.Pfad("")).mkpath("Log.ini/x");
+}
+inline void LogIniFreigeben(const TestWelt& welt) {
+    QDir(welt.Pfad("Log.ini")).removeRecursively();
+}
 
 // Creates, shows and activates the main window. The start hints are switched off in Log.ini
 // unless the test wrote its own Log.ini.
@@ -59,6 +85,16 @@ inline void Tippe(const QString& text) {
         QTest::keyClicks(ziel, QString(c));
         QCoreApplication::processEvents();
     }
+}
+
+// The fields of the QSO lines of a LOG.TXT, header left out.
+inline QList<QByteArrayList> LogZeilen(const QByteArray& log) {
+    QList<QByteArrayList> zeilen;
+    const QByteArrayList alle = log.split('\n');
+    for (qsizetype i = 1; i < alle.size(); ++i)
+        if (!alle[i].trimmed().isEmpty())
+            zeilen << alle[i].trimmed().split(';');
+    return zeilen;
 }
 
 inline void Taste(Qt::Key taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {

@@ -20,7 +20,7 @@ TEST(PruefeRufzeichen, Table) {
         {"QA", false},         {"QAB", false},    {"QA12345", false},    {"QA0ABCDEF", false},
         {"/QA1AB", false},     {"QA1AB/", false}, {"QA/QB/QC/1", false}, {"QA0ABCDE", true},
         {"QA0ABCDEF/P", true}, {"-QA1ABC", true}, {"QA1ABC", true},      {"Q1A", true},
-        {"--Q1", false},
+        {"--Q1", false},       {"QA1234", true},  {"QB/QA1ABC/P", true}, {"Q/1/A", true},
     };
     for (const auto& [call, ok] : faelle)
         EXPECT_EQ(PruefeRufzeichen(call), ok) << call;

@@ -1,10 +1,10 @@
-#include "scoring/SonderListen.h"
+#include "core/SonderListen.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
-using namespace scoring;
+using namespace core;
 using testsupport::Fixture;
 using testsupport::TestWelt;
 

@@ -278,7 +278,7 @@ TEST(Multiauswertung, Table) {
         core::IniRecord station;
         station.FDmanagerDOK = QString::fromUtf8(f.eigenerDok);
         station.Distriktskenner = QString::fromUtf8(f.distriktskenner);
-        SonderListen listen;
+        core::SonderListen listen;
         listen.SonderDOKListe.Setzen(f.sonderDoks);
         listen.SonderCallListe.Setzen(f.sonderCalls);
 

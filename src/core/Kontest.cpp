@@ -1,0 +1,87 @@
+#include "core/Kontest.h"
+
+#include "core/LogDatei.h"
+#include "platform/Pfade.h"
+#include "platform/ProfilDatei.h"
+#include "platform/Version.h"
+
+namespace core {
+
+Kontest::Kontest(Auswerter auswerter) : auswerter_(std::move(auswerter)), liste_(Log) {}
+
+QString Kontest::LogPfad() {
+    return QString::fromLatin1(LogDateiName);
+}
+
+StartEinstellungen Kontest::EinstellungenLaden(const HauptfensterLage& lage) {
+    const platform::IniDatei ini(platform::EinstellungsDatei());
+    StartEinstellungen e =
+        EinstellungenLesen(ini, lage, QString::fromLatin1(platform::DateiVersion));
+    Ini = e.record;
+    Trace = e.trace;
+    SonderListenStartLaden(Sonderlisten, platform::ProgrammVerzeichnis());
+    QsoNummer = 1;
+    Log.Leeren();
+    return e;
+}
+
+Kontest::LogStart Kontest::LogLaden() {
+    LogStart s;
+    const LogLadeErgebnis geladen = LogDateiLesen(LogPfad(), Log);
+    QsoNummer = geladen.anzahl;
+    s.bandGelesen = geladen.bandGelesen;
+    s.letztesBand = geladen.letztesBand;
+    s.meldungen = geladen.meldungen;
+    Doppelte.Aufbauen(Log.SpalteCall);
+    liste_.FillQsoGrid();
+    s.auswertung = Auswerten();
+    ++QsoNummer;
+    return s;
+}
+
+Kontest::Pruefung Kontest::RufzeichenPruefen(const QString& call) const {
+    if (!PruefeRufzeichen(call))
+        return Pruefung::Ungueltig;
+    if (Doppelte.Gearbeitet(call))
+        return Pruefung::Gearbeitet;
+    return Pruefung::Neu;
+}
+
+QString Kontest::Meldung(Pruefung p) {
+    switch (p) {
+    case Pruefung::Ungueltig:
+        return QStringLiteral("Ungültiges Rufzeichen");
+    case Pruefung::Gearbeitet:
+        return QStringLiteral("STOP - heute schon gearbeitet");
+    case Pruefung::Neu:
+        break;
+    }
+    return {};
+}
+
+Kontest::Gespeichert Kontest::Speichern(const QsoWerte& qso) {
+    Gespeichert g;
+    // 1. the columns (QsoNummer is now the number of QSOs), 2. the list, 3. the file
+    Log.Anhaengen(qso);
+    Doppelte.Hinzufuegen(qso.Call);
+    liste_.AddQsoToGrid();
+    const LogSchreibErgebnis geschrieben = LogZeileSchreiben(LogPfad(), Log);
+    g.aufPlatte = geschrieben.geschrieben;
+    if (!geschrieben.meldung.isEmpty())
+        g.meldungen << geschrieben.meldung;
+    // 4. the evaluation, 5. the counter
+    g.auswertung = Auswerten();
+    ++QsoNummer;
+    return g;
+}
+
+Auswertung Kontest::Auswerten() {
+    auswertung_ = auswerter_ ? auswerter_(Log, Ini, Sonderlisten) : Auswertung{};
+    return auswertung_;
+}
+
+QString Kontest::SonderListenNeuEinlesen() {
+    return core::SonderListenNeuEinlesen(Sonderlisten, platform::ProgrammVerzeichnis());
+}
+
+} // namespace core

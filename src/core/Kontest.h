@@ -1,0 +1,76 @@
+// The running contest without a window: the settings record, the in-memory log with its counter,
+// the duplicate index, the special lists, the list model and the last evaluation, with the
+// start-up loading and the save sequence. The main window owns one and shows what it returns.
+#pragma once
+
+#include "core/Auswertung.h"
+#include "core/IniRecord.h"
+#include "core/LogSpalten.h"
+#include "core/QsoListe.h"
+#include "core/Rufzeichen.h"
+#include "core/SonderListen.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace core {
+
+class Kontest {
+public:
+    explicit Kontest(Auswerter auswerter);
+    Kontest(const Kontest&) = delete;
+    Kontest& operator=(const Kontest&) = delete;
+
+    // --- state of the running contest ---
+    IniRecord Ini;
+    bool Trace = false;
+    LogSpalten Log;
+    // Between saves the number of QSOs plus 1.
+    qint32 QsoNummer = 0;
+    DoppelIndex Doppelte;
+    SonderListen Sonderlisten;
+    QsoListenModell& Liste() { return liste_; }
+    const Auswertung& LetzteAuswertung() const { return auswertung_; }
+
+    // Start-up, first half: Log.ini and the special lists from the program's directory.
+    StartEinstellungen EinstellungenLaden(const HauptfensterLage& lage);
+
+    struct LogStart {
+        QStringList meldungen;    // plain boxes, in order
+        bool bandGelesen = false; // at least one QSO was loaded
+        QString letztesBand;      // the band of the last QSO loaded
+        Auswertung auswertung;
+    };
+    // Start-up, second half: LOG.TXT into the log, the list filled, the evaluation run.
+    LogStart LogLaden();
+
+    enum class Pruefung { Neu, Ungueltig, Gearbeitet };
+    // The plausibility and the duplicate check of a callsign about to be logged.
+    Pruefung RufzeichenPruefen(const QString& call) const;
+    static QString Meldung(Pruefung p);
+
+    struct Gespeichert {
+        bool aufPlatte = false; // the line is on the disk
+        QStringList meldungen;  // plain boxes, in order
+        Auswertung auswertung;
+    };
+    // The save sequence: the columns, the list's new top row, the line appended to LOG.TXT and
+    // flushed to the disk, the evaluation, the counter.
+    Gespeichert Speichern(const QsoWerte& qso);
+
+    // The evaluation over the whole log, as after a save.
+    Auswertung Auswerten();
+
+    // "Sonderlisten neu einlesen": the text of the box that reports what was read.
+    QString SonderListenNeuEinlesen();
+
+    // The file the log is kept in: LOG.TXT in the working directory.
+    static QString LogPfad();
+
+private:
+    Auswerter auswerter_;
+    QsoListenModell liste_;
+    Auswertung auswertung_;
+};
+
+} // namespace core
