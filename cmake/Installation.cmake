@@ -26,6 +26,9 @@ install(FILES
   ${TARVEX_PAKETIERUNG}/beispiele/LogSonderCall.txt
   DESTINATION ${CMAKE_INSTALL_DATADIR}/tarvex)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvex)
+# The README shows the main window from here.
+install(FILES ${PROJECT_SOURCE_DIR}/doc/hauptfenster.png
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvex/doc)
 
 # The Debian package installs under /usr; the shared-library scan finds the Qt and libmspack
 # packages, the rest is named here: the page layout measures with the Liberation fonts.

@@ -30,6 +30,7 @@ QStringList ErwarteteDateien() {
         QStringLiteral("share/tarvex/LogSonderDOKs.txt"),
         QStringLiteral("share/tarvex/LogSonderCall.txt"),
         QStringLiteral("share/doc/tarvex/README.md"),
+        QStringLiteral("share/doc/tarvex/doc/hauptfenster.png"),
     };
     for (int g : Symbolgroessen)
         dateien << QStringLiteral("share/icons/hicolor/%1x%1/apps/tarvex.png").arg(g);
