@@ -3,6 +3,7 @@
 #   tools/tarvex.sh start   installs what is missing, builds and starts the program
 #   tools/tarvex.sh test    installs what is missing, builds and runs every test
 #                           (a normal build and one with AddressSanitizer and UBSan)
+#   tools/tarvex.sh paket   installs what is missing, builds and packs build/tarvex_*.deb
 set -euo pipefail
 
 start="$PWD" # LOG.TXT is written where the program is started
@@ -15,6 +16,7 @@ pakete=(
   libmspack-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils xvfb xauth
+  desktop-file-utils dpkg-dev file
 )
 
 einrichten() {
@@ -66,6 +68,11 @@ case "${1:-}" in
     cd "$start"
     exec "$wurzel/build/src/app/tarvex"
     ;;
+  paket)
+    einrichten
+    bauen build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_TESTS=OFF
+    (cd build && cpack -G DEB)
+    ;;
   test)
     einrichten
     node_einrichten
@@ -76,7 +83,7 @@ case "${1:-}" in
     (cd build-san && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$(nproc)")
     ;;
   *)
-    echo "Aufruf: $0 start | test" >&2
+    echo "Aufruf: $0 start | test | paket" >&2
     exit 2
     ;;
 esac
