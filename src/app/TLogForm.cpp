@@ -14,6 +14,7 @@
 #include "platform/Uhr.h"
 #include "platform/Version.h"
 #include "platform/Zeitzone.h"
+#include "report/TfrmLogPdf.h"
 #include "scoring/Multiauswertung.h"
 #include "search/TSuchForm.h"
 #include "widgets/BandAuswahl.h"
@@ -59,6 +60,7 @@ TLogForm::~TLogForm() {
     disconnect(qApp, nullptr, this, nullptr);
     delete fokus_;
     fokus_ = nullptr;
+    delete frmLogPdf;
     delete LogFormInfo;
     delete StationsangabenDlg;
     delete SuchForm;
@@ -137,6 +139,7 @@ void TLogForm::HandlerVerbinden() {
         {NeuKontest, &TLogForm::NeuKontestClick},
         {mnuSTF, &TLogForm::mnuSTFClick},
         {mnuADIF, &TLogForm::mnuADIFClick},
+        {mnuPDF, &TLogForm::mnuPDFClick},
         {mnuEnde, &TLogForm::mnuEndeClick},
         {Stationsangaben1, &TLogForm::Stationsangaben1Click},
         {mnuSonderstationen, &TLogForm::mnuSonderstationenClick},
@@ -156,6 +159,7 @@ void TLogForm::HandlerVerbinden() {
         {RTTY1, core::Betriebsart::RTTY}, {SSTV1, core::Betriebsart::SSTV}};
     for (const auto& [aktion, art] : modi)
         connect(aktion, &QAction::triggered, this, [this, art = art] { WaehleBetriebsart(art); });
+    connect(ToolButton2, &QToolButton::clicked, this, &TLogForm::mnuPDFClick);
     connect(ToolButton3, &QToolButton::clicked, this, &TLogForm::ToolButton3Click);
     connect(ToolButton4, &QToolButton::clicked, this, &TLogForm::ToolButton4Click);
     connect(SpeichernButton, &QPushButton::clicked, this, &TLogForm::SpeichernButtonClick);
@@ -224,6 +228,7 @@ void TLogForm::FensterErzeugen() {
         },
         this);
     LogFormInfo = new dialogs::TLogFormInfo(this);
+    frmLogPdf = new report::TfrmLogPdf(kontest, this);
 }
 
 QWidget* TLogForm::AktivesFeld() const {
@@ -726,6 +731,13 @@ void TLogForm::mnuADIFClick() {
         core::Kontest::LogPfad(), platform::ProgrammDatei(QStringLiteral("LOG.ADI")));
     if (r.geschrieben)
         platform::Meldungen::Instanz().Zeige(r.meldung);
+}
+
+void TLogForm::mnuPDFClick() {
+    if (frmLogPdf) {
+        frmLogPdf->exec();
+        activateWindow();
+    }
 }
 
 void TLogForm::mnuSonderstationenClick() {

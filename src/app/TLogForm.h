@@ -17,6 +17,9 @@ class QWindow;
 namespace suche {
 class TSuchForm;
 }
+namespace report {
+class TfrmLogPdf;
+}
 namespace dialogs {
 class TStationsangabenDlg;
 class TStartInfoForm;
@@ -56,6 +59,7 @@ public:
     dialogs::TStartInfoForm* StartInfoForm = nullptr;
     dialogs::TStationsangabenDlg* StationsangabenDlg = nullptr;
     dialogs::TLogFormInfo* LogFormInfo = nullptr;
+    report::TfrmLogPdf* frmLogPdf = nullptr;
 
     // --- handlers ---
     void CallMaskEditEnter();
@@ -99,6 +103,7 @@ public:
     void Stationsangaben1Click();
     void mnuSTFClick();
     void mnuADIFClick();
+    void mnuPDFClick(); // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
     void mnuSonderstationenClick();
     void mnuSonderDOKlisteClick();
     void mnuListenNeuEinlesenClick();

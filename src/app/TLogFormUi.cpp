@@ -172,8 +172,6 @@ void TLogFormUi::WerkzeugleisteAufbauen(QWidget* flaeche) {
         x += 27;
     }
     ToolButton1->setEnabled(false); // the printed log arrives with its own window
-    ToolButton2->setEnabled(false); // the PDF evaluation likewise
-    mnuPDF->setEnabled(false);
     mnuDrucken->setEnabled(false);
     mnuVerCheck->setEnabled(false);
 }

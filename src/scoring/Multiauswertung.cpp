@@ -17,9 +17,19 @@ int ModeKlasse(const QString& mode) {
 
 namespace {
 
-constexpr int BandAnzahl = static_cast<int>(std::size(MultiBaender));
+// Stores every received DOK trimmed. This happens in every run, also one that counts nothing,
+// so that every later reader of the column sees the DOKs without blanks.
+void DoksTrimmen(QStringList& doks) {
+    for (qsizetype i = 0; i < doks.size(); ++i) {
+        const QString& roh = doks.at(i);
+        const QStringView getrimmt = core::Getrimmt(QStringView(roh));
+        if (getrimmt.size() != roh.size())
+            doks[i] = getrimmt.toString();
+    }
+}
 
-// Index into MultiBaender, or -1 for a band that earns no multiplier.
+} // namespace
+
 int BandIndex(const QString& band) {
     for (int b = 0; b < BandAnzahl; ++b)
         if (band == QLatin1StringView(MultiBaender[b]))
@@ -38,7 +48,6 @@ int PunkteProQso(const QStringList& modes, qsizetype anzahl) {
     return 3;
 }
 
-// The callsign as the special list holds it: trimmed and cut at the first "/P" (also "/PM").
 QString SonderCallSchluessel(const QString& call) {
     QStringView c = core::Getrimmt(QStringView(call));
     const qsizetype p = c.indexOf(u"/P");
@@ -47,32 +56,25 @@ QString SonderCallSchluessel(const QString& call) {
     return c.toString();
 }
 
-// Stores every received DOK trimmed. This happens in every run, also one that counts nothing,
-// so that every later reader of the column sees the DOKs without blanks.
-void DoksTrimmen(QStringList& doks) {
-    for (qsizetype i = 0; i < doks.size(); ++i) {
-        const QString& roh = doks.at(i);
-        const QStringView getrimmt = core::Getrimmt(QStringView(roh));
-        if (getrimmt.size() != roh.size())
-            doks[i] = getrimmt.toString();
-    }
-}
-
-} // namespace
-
-Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
-                           const core::SonderListen& listen) {
-    Auswertung a;
-    const QString& eigenerDok = station.FDmanagerDOK;
-    QString distrikt = eigenerDok.left(1);
+QString DistriktBestimmen(core::IniRecord& station, bool& ungueltig) {
+    ungueltig = false;
+    QString distrikt = station.FDmanagerDOK.left(1);
     if (!station.Distriktskenner.isEmpty()) {
         station.Distriktskenner = core::AsciiGross(station.Distriktskenner);
         const char16_t erstes = station.Distriktskenner.front().unicode();
         if (erstes >= u'A' && erstes <= u'Z')
             distrikt = station.Distriktskenner;
         else
-            a.DistriktskennerUngueltig = true;
+            ungueltig = true;
     }
+    return distrikt;
+}
+
+Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
+                           const core::SonderListen& listen) {
+    Auswertung a;
+    const QString& eigenerDok = station.FDmanagerDOK;
+    const QString distrikt = DistriktBestimmen(station, a.DistriktskennerUngueltig);
 
     DoksTrimmen(log.SpalteDokEin);
     const qsizetype anzahl = log.SpalteDokEin.size();
@@ -81,14 +83,7 @@ Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
     const QChar distriktZeichen = distrikt.front();
 
     const int punkteProQso = PunkteProQso(log.SpalteMode, anzahl);
-    // Membership in a band's set ignores letter case, so the sets hold folded keys.
-    std::array<QSet<QString>, BandAnzahl> bandMultis;
-    const auto irgendwoGezaehlt = [&](const QString& gefaltet) {
-        for (const auto& menge : bandMultis)
-            if (menge.contains(gefaltet))
-                return true;
-        return false;
-    };
+    BandMultis bandMultis;
 
     for (qsizetype i = 0; i < anzahl; ++i) {
         a.QsoPunkte += punkteProQso;
@@ -97,7 +92,7 @@ Auswertung Multiauswertung(core::LogSpalten& log, core::IniRecord& station,
         const QString dokGefaltet = dok.toCaseFolded();
 
         // Only the first QSO with a station of the own DOK earns points, whatever the band.
-        if (dok == eigenerDok && irgendwoGezaehlt(dokGefaltet))
+        if (dok == eigenerDok && bandMultis.IrgendwoGezaehlt(dokGefaltet))
             a.QsoPunkte -= punkteProQso;
 
         const int band = i < log.SpalteBand.size() ? BandIndex(log.SpalteBand.at(i)) : -1;

@@ -5,6 +5,7 @@
 #include "crash/TarvexAnwendung.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
+#include "report/TfrmLogPdf.h"
 #include "search/TSuchForm.h"
 
 #include <QAbstractItemModel>
@@ -180,4 +181,33 @@ TEST(Zusammenspiel, SearchPopUpIsNoActivation) {
     ASSERT_TRUE(f->SuchForm->isVisible());
     EXPECT_FALSE(f->HinweisTimer->isActive()) << "no hints in the middle of a callsign";
     EXPECT_EQ(QApplication::focusWidget(), f->CallMaskEdit);
+}
+
+// "Auswertung in PDF" and its toolbar button open the window modally; its button writes the file
+// from the log the window shows.
+TEST(Zusammenspiel, PdfEvaluationFromTheMenuAndTheToolbar) {
+    Umgebung u;
+    u.welt.Schreibe("Log.ini",
+                    "[Stationsangaben]\r\nFDmanagerDOK=K32\r\n[Fenster]\r\nStarthinweise=0\r\n");
+    u.welt.Schreibe("LOG.TXT", LogKopf + "1;24.03.2026;19:01:00;QA1AA;59;K32;59;K01;80;;SSB;\r\n");
+    auto f = Starte(u);
+    EXPECT_TRUE(f->mnuPDF->isEnabled());
+    EXPECT_TRUE(f->ToolButton2->isEnabled());
+    EXPECT_EQ(f->ToolButton2->toolTip(), "Erzeuge LOG-Datei im \nPDF-Format für Auswerter");
+    for (const auto& oeffnen : std::initializer_list<std::function<void()>>{
+             [&] { f->mnuPDF->trigger(); }, [&] { f->ToolButton2->click(); }}) {
+        u.meldungen.Leeren();
+        bool modal = false;
+        QTimer::singleShot(0, f.get(), [&] {
+            modal = f->frmLogPdf->isVisible() && f->frmLogPdf->isModal();
+            f->frmLogPdf->btnDoPdf->click();
+            f->frmLogPdf->reject();
+        });
+        oeffnen();
+        EXPECT_TRUE(modal);
+        EXPECT_FALSE(f->frmLogPdf->isVisible());
+        ASSERT_EQ(u.meldungen.Texte().size(), 1);
+        EXPECT_TRUE(u.meldungen.Texte()[0].startsWith("Logdatei mit Auswertung wurde in Datei "));
+        EXPECT_TRUE(QFileInfo::exists(report::TfrmLogPdf::PdfDatei()));
+    }
 }

@@ -6,10 +6,8 @@
 #include "support/TestUmgebung.h"
 
 #include <QDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace exporte;
 
@@ -41,26 +39,6 @@ QStringList LogUnd(const char* ziel) {
     namen.sort();
     return namen;
 }
-
-// Files may grow to `bytes` only while it lives; a write past that fails with EFBIG.
-class DateiGrenze {
-public:
-    explicit DateiGrenze(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &alt_);
-        alterHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit neu = alt_;
-        neu.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~DateiGrenze() {
-        setrlimit(RLIMIT_FSIZE, &alt_);
-        std::signal(SIGXFSZ, alterHandler_);
-    }
-
-private:
-    rlimit alt_{};
-    void (*alterHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -162,7 +140,7 @@ TEST(ExportDatei, AbgebrochenesSchreibenLaesstDieAlteDateiGanz) {
         welt.Schreibe(x.ziel, "alt\r\n");
         bool geworfen = false;
         {
-            const DateiGrenze grenze(16 * 1024);
+            const testsupport::DateiGrenze grenze(16 * 1024);
             try {
                 x.aufruf(welt.LogTxt(), welt.Pfad(x.ziel));
             } catch (const platform::Fehler& fehler) {

@@ -1,5 +1,7 @@
 #include "scoring/Multiauswertung.h"
 
+#include "ScoringTestHilfe.h"
+
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -7,25 +9,8 @@ using namespace scoring;
 
 namespace {
 
-struct Qso {
-    const char* call;
-    const char* dok;
-    const char* band;
-    const char* mode;
-};
-
-core::LogSpalten Log(const std::vector<Qso>& qsos) {
-    core::LogSpalten log;
-    for (const auto& q : qsos) {
-        core::QsoWerte w;
-        w.Call = QString::fromUtf8(q.call);
-        w.DokEin = QString::fromUtf8(q.dok);
-        w.Band = QString::fromUtf8(q.band);
-        w.Mode = QString::fromUtf8(q.mode);
-        log.Anhaengen(w);
-    }
-    return log;
-}
+using scoringtest::Log;
+using scoringtest::Qso;
 
 const std::vector<Qso> VierCw = {{"DL1AA", "K01", "80", "CW"},
                                  {"DL2BB", "K01", "80", "CW"},

@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <utility>
 
 namespace testsupport {
@@ -33,5 +35,28 @@ private:
 // A real file, and a buffer in memory.
 using AbbrechendeDatei = Abbrechend<QFile>;
 using AbbrechenderPuffer = Abbrechend<QBuffer>;
+
+// Files of this process may grow to `bytes` only while it lives: a write past that fails with
+// EFBIG, as on a full disk.
+class DateiGrenze {
+public:
+    explicit DateiGrenze(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &alt_);
+        alterHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit neu = alt_;
+        neu.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~DateiGrenze() {
+        setrlimit(RLIMIT_FSIZE, &alt_);
+        std::signal(SIGXFSZ, alterHandler_);
+    }
+    DateiGrenze(const DateiGrenze&) = delete;
+    DateiGrenze& operator=(const DateiGrenze&) = delete;
+
+private:
+    rlimit alt_{};
+    void (*alterHandler_)(int) = nullptr;
+};
 
 } // namespace testsupport
