@@ -1,6 +1,7 @@
 #include "app/TLogForm.h"
 
 #include "app/FokusVerteiler.h"
+#include "core/LogDatei.h"
 #include "dialogs/Hinweise.h"
 #include "dialogs/TLogFormInfo.h"
 #include "dialogs/TStartInfoForm.h"
@@ -32,10 +33,12 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <cmath>
+#include <memory>
 
 namespace app {
 namespace {
@@ -58,6 +61,12 @@ TLogForm::~TLogForm() {
     // first (they hold pointers to the callsign field and the timer), then every signal into it.
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    // The archive reader touches nothing of the window; it is only waited for.
+    if (archivLeser_) {
+        archivLeser_->disconnect(this);
+        archivLeser_->wait();
+        delete archivLeser_;
+    }
     delete fokus_;
     fokus_ = nullptr;
     delete frmLogPdf;
@@ -93,6 +102,7 @@ void TLogForm::FormCreate() {
     const core::HauptfensterLage lage{x(), y(), frameGeometry().width()};
     const core::StartEinstellungen e = kontest.EinstellungenLaden(lage);
     mnuStarthinweise->setChecked(e.starthinweise);
+    mnuDokVorschlag->setChecked(e.dokVorschlag);
     // 4. the stored position
     move(kontest.Ini.LogformLeft, kontest.Ini.LogformTop);
     HinweisTitel.clear();
@@ -123,6 +133,7 @@ void TLogForm::FormCreate() {
         platform::Meldungen::Instanz().Zeige(m);
     ZeigeAnzahl();
     ZeigeAuswertung(geladen.auswertung);
+    ArchivLaden();
 
     // 16. Enter as Tab, and the focus handlers of the entry mask
     qApp->installEventFilter(this);
@@ -146,6 +157,7 @@ void TLogForm::HandlerVerbinden() {
         {mnuSonderDOKliste, &TLogForm::mnuSonderDOKlisteClick},
         {mnuListenNeuEinlesen, &TLogForm::mnuListenNeuEinlesenClick},
         {mnuOfflineerfassung, &TLogForm::mnuOfflineerfassungClick},
+        {mnuDokVorschlag, &TLogForm::mnuDokVorschlagClick},
         {mnuUhrUTC, &TLogForm::mnuUhrUTCClick},
         {mnuLokalzeit, &TLogForm::mnuLokalzeitClick},
         {mnuProgramminfo, &TLogForm::mnuProgramminfoClick},
@@ -165,6 +177,8 @@ void TLogForm::HandlerVerbinden() {
     connect(SpeichernButton, &QPushButton::clicked, this, &TLogForm::SpeichernButtonClick);
     connect(VerwerfenButton, &QPushButton::clicked, this, &TLogForm::VerwerfenButtonClick);
     connect(CallMaskEdit, &QLineEdit::textChanged, this, &TLogForm::CallMaskEditChange);
+    // The operator's first keystroke makes a suggested DOK his own.
+    connect(QSONrInMaskEdit, &QLineEdit::textEdited, this, &TLogForm::DokVorschlagZuruecknehmen);
     connect(TabbedNotebook1, &QTabWidget::tabBarClicked, this,
             [this] { QTimer::singleShot(0, this, &TLogForm::TabbedNotebook1Click); });
     connect(UhrTimer1, &QTimer::timeout, this, &TLogForm::UhrTimer1Timer);
@@ -220,6 +234,7 @@ void TLogForm::FensterErzeugen() {
         HinweisTitel, HinweisTexte, [this](bool an) { mnuStarthinweise->setChecked(an); }, this);
     SuchForm = new suche::TSuchForm(kontest.Ini, kontest.Log, this, CallMaskEdit, SuchTimer,
                                     AutomatischeSuche1);
+    SuchForm->SetzeArchiv([this](const QString& call) { return kontest.Archiv.Dok(call); });
     StationsangabenDlg = new dialogs::TStationsangabenDlg(
         kontest.Ini,
         [this] {
@@ -392,6 +407,8 @@ bool TLogForm::Rufzeichenregel() {
     } else if (!DupeGeprueft) {
         abgewiesen = PruefeDoppelQso(CallMaskEdit->Text());
         DupeGeprueft = !abgewiesen;
+        if (DupeGeprueft)
+            DokVorschlagen();
     }
     if (abgewiesen) {
         SpeichernButton->setEnabled(false);
@@ -458,6 +475,7 @@ void TLogForm::VerwerfenButtonClick() {
     VerwerfenButton->setEnabled(false);
     CallMaskEdit->SetzeText(QString());
     QSONrInMaskEdit->SetzeText(QString());
+    DokVorschlagZuruecknehmen();
     BemerkungEdit->SetzeText(QString());
     ModeNeuAnwenden();
     FokusAuf(CallMaskEdit);
@@ -679,6 +697,67 @@ void TLogForm::mnuOfflineerfassungClick() {
     edtOfflineDatum->setVisible(an);
     lblOfflineDatum->setVisible(an);
     SetzeTabReihenfolge(an);
+}
+
+// ---------------------------------------------------------------------------------------------
+// DOK suggestion from earlier evenings
+
+void TLogForm::ArchivLaden() {
+    const QString ordner = core::Kontest::ArchivPfad();
+    auto gelesen = std::make_shared<core::DokArchiv>();
+    // Read beside the event loop: the window is there at once, the suggestions follow.
+    archivLeser_ =
+        QThread::create([ordner, gelesen] { *gelesen = core::Kontest::ArchivLesen(ordner); });
+    connect(archivLeser_, &QThread::finished, this, [this, gelesen] {
+        kontest.ArchivUebernehmen(std::move(*gelesen));
+        archivLeser_->deleteLater();
+        archivLeser_ = nullptr;
+        ArchivAnzeigen();
+        emit ArchivBereit();
+    });
+    ArchivAnzeigen();
+    archivLeser_->start();
+}
+
+void TLogForm::ArchivAnzeigen() {
+    mnuDokVorschlag->setToolTip(
+        ArchivGeladen() ? QStringLiteral("Archiv: %1 Stationen").arg(kontest.Archiv.Stationen())
+                        : QStringLiteral("Archiv wird gelesen"));
+}
+
+void TLogForm::mnuDokVorschlagClick() {
+    platform::IniDatei ini = Einstellungen();
+    core::DokVorschlagSchreiben(ini, mnuDokVorschlag->isChecked());
+}
+
+void TLogForm::DokVorschlagen() {
+    // What the operator typed stays; a suggestion of an earlier callsign gives way.
+    if (!dokVorschlag_ && !core::Getrimmt(QSONrInMaskEdit->Text()).isEmpty())
+        return;
+    const std::optional<QString> dok =
+        mnuDokVorschlag->isChecked() ? kontest.Archiv.Dok(CallMaskEdit->Text()) : std::nullopt;
+    if (!dok) {
+        if (dokVorschlag_) {
+            QSONrInMaskEdit->SetzeText(QString());
+            DokVorschlagZuruecknehmen();
+        }
+        return;
+    }
+    QSONrInMaskEdit->SetzeText(*dok);
+    QPalette farben = QSONrInMaskEdit->palette();
+    const QColor schrift(0, 0, 192);
+    farben.setColor(QPalette::Text, schrift);
+    farben.setColor(QPalette::HighlightedText, schrift);
+    farben.setColor(QPalette::Highlight, QColor(255, 255, 160));
+    QSONrInMaskEdit->setPalette(farben);
+    dokVorschlag_ = true;
+}
+
+void TLogForm::DokVorschlagZuruecknehmen() {
+    if (!dokVorschlag_)
+        return;
+    dokVorschlag_ = false;
+    QSONrInMaskEdit->setPalette(QPalette());
 }
 
 // ---------------------------------------------------------------------------------------------

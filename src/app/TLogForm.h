@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QStringList>
 
+class QThread;
 class QTimer;
 class QWindow;
 
@@ -97,6 +98,14 @@ public:
     void mnuOfflineerfassungClick();
     bool ErfassungNachKontest() const;
 
+    // The DOK of earlier evenings, put into an empty "DOK erhalten" once the callsign passed the
+    // duplicate check; shown in its own colours until the operator types.
+    void mnuDokVorschlagClick();
+    void DokVorschlagen();
+    bool DokIstVorschlag() const { return dokVorschlag_; }
+    // The archive is read in the background at start; true once it is there.
+    bool ArchivGeladen() const { return !archivLeser_; }
+
     void Multiauswertung();
     void NeuKontestClick();
     void mnuEndeClick();
@@ -124,6 +133,9 @@ public:
     // The title of the window as the start builds it.
     QString StartTitel() const;
 
+signals:
+    void ArchivBereit();
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
@@ -141,11 +153,17 @@ private:
     void ZeigeAuswertung(const core::Auswertung& a);
     void ZeigeAnzahl();
 
+    void ArchivLaden();
+    void ArchivAnzeigen();
+    void DokVorschlagZuruecknehmen();
+
     void FensterAktiviert(QWindow* fenster);
     bool AppMessage(QObject* objekt, QKeyEvent* taste);
     bool DateiTaste(QObject* objekt, QKeyEvent* taste);
 
     FokusVerteiler* fokus_ = nullptr;
+    QThread* archivLeser_ = nullptr;
+    bool dokVorschlag_ = false;
     bool ersteAktivierung_ = true;
     QPointer<QWidget> letztesFenster_;
 };

@@ -97,6 +97,12 @@ void TLogFormUi::MenueAufbauen(QMainWindow* fenster) {
     mnuOfflineerfassung =
         neu(einst, "mnuOfflineerfassung", QStringLiteral("Erfassung nach Kontest"));
     mnuOfflineerfassung->setCheckable(true);
+    mnuDokVorschlag =
+        neu(einst, "mnuDokVorschlag", QStringLiteral("DOK-Vorschlag aus dem Archiv"));
+    mnuDokVorschlag->setCheckable(true);
+    mnuDokVorschlag->setChecked(true);
+    // The item's tool tip tells how many stations the archive knows.
+    einst->setToolTipsVisible(true);
     auto* uhr = einst->addMenu(QStringLiteral("Uhrzeit"));
     uhr->setObjectName(QStringLiteral("mnuUhrdifferenz"));
     auto* uhrGruppe = new QActionGroup(fenster);

@@ -1,9 +1,11 @@
 #include "core/Kontest.h"
 
 #include "core/LogDatei.h"
+
 #include "platform/Pfade.h"
 #include "platform/ProfilDatei.h"
 #include "platform/Version.h"
+#include <QDir>
 
 namespace core {
 
@@ -33,6 +35,7 @@ Kontest::LogStart Kontest::LogLaden() {
     s.letztesBand = geladen.letztesBand;
     s.meldungen = geladen.meldungen;
     Doppelte.Aufbauen(Log.SpalteCall);
+    Archiv.LaufendesLogUebernehmen(Log);
     liste_.FillQsoGrid();
     s.auswertung = Auswerten();
     ++QsoNummer;
@@ -64,6 +67,7 @@ Kontest::Gespeichert Kontest::Speichern(const QsoWerte& qso) {
     // 1. the columns (QsoNummer is now the number of QSOs), 2. the list, 3. the file
     Log.Anhaengen(qso);
     Doppelte.Hinzufuegen(qso.Call);
+    Archiv.LaufendesQsoUebernehmen(qso.Call, qso.DokEin);
     liste_.AddQsoToGrid();
     const LogSchreibErgebnis geschrieben = LogZeileSchreiben(LogPfad(), Log);
     g.aufPlatte = geschrieben.geschrieben;
@@ -78,6 +82,23 @@ Kontest::Gespeichert Kontest::Speichern(const QsoWerte& qso) {
 Auswertung Kontest::Auswerten() {
     auswertung_ = auswerter_ ? auswerter_(Log, Ini, Sonderlisten) : Auswertung{};
     return auswertung_;
+}
+
+QString Kontest::ArchivPfad() {
+    return QDir::current().filePath(QString::fromLatin1(ArchivOrdner));
+}
+
+DokArchiv Kontest::ArchivLesen(const QString& ordner, DokArchiv::Lesung* lesung) {
+    DokArchiv a;
+    const DokArchiv::Lesung l = a.OrdnerLesen(ordner);
+    if (lesung)
+        *lesung = l;
+    return a;
+}
+
+void Kontest::ArchivUebernehmen(DokArchiv archiv) {
+    archiv.LaufendesLogUebernehmen(Log);
+    Archiv = std::move(archiv);
 }
 
 QString Kontest::SonderListenNeuEinlesen() {

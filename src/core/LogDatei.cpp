@@ -55,6 +55,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     LogLadeErgebnis e;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
+        e.unlesbar = true;
         e.meldungen << MeldungFehlt;
         return e;
     }
@@ -86,6 +87,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
         QStringView version;
         NaechstesFeld(zeile, version);
         if (NeuereVersion(version)) {
+            e.neuereVersion = true;
             e.meldungen << MeldungNeuer;
             break;
         }
