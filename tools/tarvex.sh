@@ -15,6 +15,7 @@ pakete=(
   libmspack-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils xvfb xauth
+  cups
 )
 
 einrichten() {
