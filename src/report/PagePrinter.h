@@ -185,7 +185,8 @@ public:
     void SetColor(const QColor& wert);
     void ZoomToFitWidth();
     void ZoomToFitHeight();
-    // Prints the recorded pages on the default printer; false when the operator cancelled.
+    // Prints the recorded pages on the default printer; false when the operator cancelled (or
+    // a job of this page printer is already running).
     bool Print();
     // Sets the cancel request of a running Print (the progress window's Cancel does this).
     void CancelPrinting() { abbruch_ = true; }

@@ -224,8 +224,10 @@ void TPagePrinter::paintEvent(QPaintEvent* ereignis) {
 }
 
 bool TPagePrinter::Print() {
+    // While the progress window lets events through, the operator may ask to print again; the
+    // running job goes on and no second one is begun.
     if (drucktAus_)
-        throw EPagePrinter(QStringLiteral("Printing in progress"));
+        return false;
     if (druckt_)
         EndDoc();
     if (seiten_.empty())

@@ -191,6 +191,19 @@ TEST_F(DruckTest, DruckenOhneSeitenOderWaehrendDerAufzeichnung) {
     EXPECT_EQ(GedruckteSeiten(), QStringList({"offen"}));
 }
 
+TEST_F(DruckTest, KeinZweiterAuftragWaehrendEinerLaeuft) {
+    DreiSeiten();
+    bool zweiter = true;
+    drucker.nachSeite = [&](int seite) {
+        if (seite == 1)
+            zweiter = pp->Print();
+    };
+    EXPECT_TRUE(pp->Print());
+    EXPECT_FALSE(zweiter);
+    EXPECT_EQ(drucker.auftraege.size(), 1u);
+    EXPECT_EQ(drucker.auftraege.back().seiten.size(), 3u);
+}
+
 TEST_F(DruckTest, FehlerDesDruckersErreichenDenAufrufer) {
     DreiSeiten();
     drucker.kopien = 2;
