@@ -22,8 +22,8 @@ struct Spaltenformat {
 Spaltenformat LiesSpaltenformat(QStringView eintrag, double standardBreite);
 QString SchreibeSpaltenformat(const Spaltenformat& format);
 
-// Every entry rewritten as its alignment character and its width in shortest form, the widths
-// multiplied by faktor; an empty format stays empty.
+// Every entry rewritten as its alignment character and its width in shortest form (to fifteen
+// significant digits), the widths multiplied by faktor; an empty format stays empty.
 QString NormiereFormat(const QString& format, QChar trenner, double standardBreite,
                        double faktor = 1.0);
 
