@@ -1,9 +1,12 @@
 // The page printer: recording a long log table (10 000 lines of ten columns with grid, about
-// 180 A4 pages at 1200 dpi) and painting one preview page at 100 % and at 500 %. Fonts are
+// 180 A4 pages at 1200 dpi), painting one preview page at 100 % and at 500 %, and building the
+// whole printed log of 1 000 and 10 000 QSOs. Fonts are
 // measured by Qt as for printing; the printer is a 1200 dpi A4 printer like a CUPS queue.
+#include "core/Kontest.h"
 #include "platform/DruckerQt.h"
 #include "platform/Fehler.h"
 #include "report/PagePrinter.h"
+#include "report/TfrmPrintPreview.h"
 
 #include <QApplication>
 #include <QImage>
@@ -92,6 +95,33 @@ void BM_Malen(benchmark::State& state) {
     platform::Drucker::SetzeInstanz(nullptr);
 }
 
+// The whole printed log: the reports' evaluation and every page with its head, rows and totals.
+void BM_Druckprotokoll(benchmark::State& state) {
+    BenchDrucker drucker;
+    platform::Drucker::SetzeInstanz(&drucker);
+    core::Kontest kontest(nullptr);
+    kontest.Ini.FDmanagerDOK = QStringLiteral("K32");
+    const int qsos = int(state.range(0));
+    for (int i = 0; i < qsos; ++i)
+        kontest.Log.Anhaengen({"24.03.2026", "19:05:00", QStringLiteral("DL%1ABC").arg(i), "599",
+                               "K32", "599", QStringLiteral("K%1").arg(i % 100), i % 2 ? "80" : "2",
+                               "Grüße", "CW"});
+    report::TfrmPrintPreview fenster(kontest);
+    for (auto _ : state)
+        fenster.ToolbarBtnAktualisierenClick();
+    state.counters["pages"] = fenster.PagePrinter1->PageCount();
+    state.counters["us_per_qso"] = benchmark::Counter(
+        double(qsos), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert,
+        benchmark::Counter::kIs1000);
+    platform::Drucker::SetzeInstanz(nullptr);
+}
+
+BENCHMARK(BM_Druckprotokoll)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_Aufzeichnen)
     ->Arg(1000)
     ->Arg(10000)

@@ -16,6 +16,7 @@
 #include "platform/Version.h"
 #include "platform/Zeitzone.h"
 #include "report/TfrmLogPdf.h"
+#include "report/TfrmPrintPreview.h"
 #include "scoring/Multiauswertung.h"
 #include "search/TSuchForm.h"
 #include "widgets/BandAuswahl.h"
@@ -70,6 +71,7 @@ TLogForm::~TLogForm() {
     delete fokus_;
     fokus_ = nullptr;
     delete frmLogPdf;
+    delete frmPrintPreview;
     delete LogFormInfo;
     delete StationsangabenDlg;
     delete SuchForm;
@@ -151,6 +153,7 @@ void TLogForm::HandlerVerbinden() {
         {mnuSTF, &TLogForm::mnuSTFClick},
         {mnuADIF, &TLogForm::mnuADIFClick},
         {mnuPDF, &TLogForm::mnuPDFClick},
+        {mnuDrucken, &TLogForm::mnuDruckenClick},
         {mnuEnde, &TLogForm::mnuEndeClick},
         {Stationsangaben1, &TLogForm::Stationsangaben1Click},
         {mnuSonderstationen, &TLogForm::mnuSonderstationenClick},
@@ -171,6 +174,7 @@ void TLogForm::HandlerVerbinden() {
         {RTTY1, core::Betriebsart::RTTY}, {SSTV1, core::Betriebsart::SSTV}};
     for (const auto& [aktion, art] : modi)
         connect(aktion, &QAction::triggered, this, [this, art = art] { WaehleBetriebsart(art); });
+    connect(ToolButton1, &QToolButton::clicked, this, &TLogForm::mnuDruckenClick);
     connect(ToolButton2, &QToolButton::clicked, this, &TLogForm::mnuPDFClick);
     connect(ToolButton3, &QToolButton::clicked, this, &TLogForm::ToolButton3Click);
     connect(ToolButton4, &QToolButton::clicked, this, &TLogForm::ToolButton4Click);
@@ -244,6 +248,7 @@ void TLogForm::FensterErzeugen() {
         this);
     LogFormInfo = new dialogs::TLogFormInfo(this);
     frmLogPdf = new report::TfrmLogPdf(kontest, this);
+    frmPrintPreview = new report::TfrmPrintPreview(kontest, this);
 }
 
 QWidget* TLogForm::AktivesFeld() const {
@@ -815,6 +820,13 @@ void TLogForm::mnuADIFClick() {
 void TLogForm::mnuPDFClick() {
     if (frmLogPdf) {
         frmLogPdf->exec();
+        activateWindow();
+    }
+}
+
+void TLogForm::mnuDruckenClick() {
+    if (frmPrintPreview) {
+        frmPrintPreview->exec();
         activateWindow();
     }
 }

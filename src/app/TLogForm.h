@@ -20,7 +20,8 @@ class TSuchForm;
 }
 namespace report {
 class TfrmLogPdf;
-}
+class TfrmPrintPreview;
+} // namespace report
 namespace dialogs {
 class TStationsangabenDlg;
 class TStartInfoForm;
@@ -61,6 +62,7 @@ public:
     dialogs::TStationsangabenDlg* StationsangabenDlg = nullptr;
     dialogs::TLogFormInfo* LogFormInfo = nullptr;
     report::TfrmLogPdf* frmLogPdf = nullptr;
+    report::TfrmPrintPreview* frmPrintPreview = nullptr;
 
     // --- handlers ---
     void CallMaskEditEnter();
@@ -113,6 +115,7 @@ public:
     void mnuSTFClick();
     void mnuADIFClick();
     void mnuPDFClick(); // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
+    void mnuDruckenClick(); // also the toolbar button "Logbuch Druck mit Vorschau"
     void mnuSonderstationenClick();
     void mnuSonderDOKlisteClick();
     void mnuListenNeuEinlesenClick();

@@ -177,8 +177,6 @@ void TLogFormUi::WerkzeugleisteAufbauen(QWidget* flaeche) {
         *k.ziel = b;
         x += 27;
     }
-    ToolButton1->setEnabled(false); // the printed log arrives with its own window
-    mnuDrucken->setEnabled(false);
     mnuVerCheck->setEnabled(false);
 }
 
