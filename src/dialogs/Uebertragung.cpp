@@ -55,6 +55,9 @@ Uebertragung::Antwort Uebertragung::Lade(const QString& adresse, const QString& 
         antwort.ergebnis = Ergebnis::Schreibfehler;
         return antwort;
     }
+    // Qt may keep the file nameless until asked for its name; the partial download is to be seen
+    // under its "WUPD" name while it arrives.
+    (void)teil.fileName();
 
     QNetworkRequest anfrage(url);
     anfrage.setHeader(QNetworkRequest::UserAgentHeader, agent_);

@@ -573,8 +573,14 @@ TEST_F(UpdatePruefung, LangsameUebertragungLaesstEreignisseDurchUndEinZweiterSta
 TEST_F(UpdatePruefung, AbbrechenBeendetDieUebertragungOhneWeitereMeldung) {
     server.Setze("update.zip", Antwort{200, QByteArray(100000, 'u'), Antwort::Art::Langsam, 20});
     Steuerdatei(Mit(EineDateiNachDatum, Url("update.zip")));
-    QTimer::singleShot(200, [&] { checker->Abbrechen(); });
+    QStringList waehrenddessen;
+    QTimer::singleShot(200, [&] {
+        waehrenddessen = Reste(welt.Pfad("."));
+        checker->Abbrechen();
+    });
     Pruefen();
+    // The body went to a "WUPD" file in the current directory, which is gone now.
+    EXPECT_EQ(waehrenddessen.size(), 1);
     EXPECT_FALSE(welt.Existiert("update.zip"));
     EXPECT_TRUE(Reste(welt.Pfad(".")).isEmpty());
     EXPECT_FALSE(welt.Existiert("tmp/log.inf"));

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace dialogs;
@@ -217,4 +219,34 @@ TEST(UpdateRegeln, NeustartNurFuerEinProgrammImProgrammverzeichnis) {
     EXPECT_EQ(AppnameGequotet("tarvex"), "tarvex");
     EXPECT_EQ(AppnameGequotet("/opt/t/tarvex -a -b"), "\"/opt/t/tarvex\" -a -b");
     EXPECT_EQ(Komponenten("tarvex; upd ,hilfe.cab"), QStringList({"tarvex", "upd", "hilfe.cab"}));
+}
+
+TEST(UpdateDateien, EinsetzenUeberDateisystemgrenzenBehaeltDieRechte) {
+    TestWelt welt;
+    QTemporaryDir anderes(QStringLiteral("/dev/shm/tarvex-XXXXXX"));
+    if (!anderes.isValid() || QStorageInfo(anderes.path()) == QStorageInfo(welt.Pfad(".")))
+        GTEST_SKIP() << "kein zweites Dateisystem unter /dev/shm";
+    const QString ziel = anderes.filePath("programm");
+    QFile alt(ziel);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+    alt.write("alt");
+    alt.close();
+    const auto rechte = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    QFile::setPermissions(ziel, rechte);
+
+    welt.Schreibe("neu", "neue Fassung");
+    QString fehler;
+    ASSERT_TRUE(Einsetzen(welt.Pfad("neu"), ziel, &fehler)) << fehler.toStdString();
+    QFile neu(ziel);
+    ASSERT_TRUE(neu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(neu.readAll(), "neue Fassung");
+    EXPECT_EQ(QFile::permissions(ziel) & 0x7077, rechte); // owner, group, other
+    EXPECT_FALSE(welt.Existiert("neu"));
+    EXPECT_EQ(QDir(anderes.path()).entryList(QDir::Files), QStringList{"programm"});
+
+    // A target that cannot be written keeps what it had.
+    welt.Schreibe("noch", "x");
+    EXPECT_FALSE(Einsetzen(welt.Pfad("noch"), anderes.filePath("fehlt/programm"), &fehler));
+    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_TRUE(welt.Existiert("noch"));
 }
