@@ -6,6 +6,7 @@
 #include "dialogs/TLogFormInfo.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
+#include "dialogs/TfrmLogUpdate.h"
 #include "export/Exporte.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
@@ -72,6 +73,7 @@ TLogForm::~TLogForm() {
     fokus_ = nullptr;
     delete frmLogPdf;
     delete frmPrintPreview;
+    delete LogUpdate;
     delete LogFormInfo;
     delete StationsangabenDlg;
     delete SuchForm;
@@ -164,6 +166,7 @@ void TLogForm::HandlerVerbinden() {
         {mnuUhrUTC, &TLogForm::mnuUhrUTCClick},
         {mnuLokalzeit, &TLogForm::mnuLokalzeitClick},
         {mnuProgramminfo, &TLogForm::mnuProgramminfoClick},
+        {mnuVerCheck, &TLogForm::mnuVerCheckClick},
         {mnuStarthinweise, &TLogForm::mnuStarthinweiseClick},
     };
     for (const auto& [aktion, handler] : menue)
@@ -247,6 +250,7 @@ void TLogForm::FensterErzeugen() {
         },
         this);
     LogFormInfo = new dialogs::TLogFormInfo(this);
+    LogUpdate = new dialogs::TfrmLogUpdate(this);
     frmLogPdf = new report::TfrmLogPdf(kontest, this);
     frmPrintPreview = new report::TfrmPrintPreview(kontest, this);
 }
@@ -853,6 +857,13 @@ void TLogForm::mnuStarthinweiseClick() {
 void TLogForm::mnuProgramminfoClick() {
     if (LogFormInfo) {
         LogFormInfo->exec();
+        activateWindow();
+    }
+}
+
+void TLogForm::mnuVerCheckClick() {
+    if (LogUpdate) {
+        LogUpdate->exec();
         activateWindow();
     }
 }

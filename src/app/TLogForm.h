@@ -26,6 +26,7 @@ namespace dialogs {
 class TStationsangabenDlg;
 class TStartInfoForm;
 class TLogFormInfo;
+class TfrmLogUpdate;
 } // namespace dialogs
 
 namespace app {
@@ -61,6 +62,7 @@ public:
     dialogs::TStartInfoForm* StartInfoForm = nullptr;
     dialogs::TStationsangabenDlg* StationsangabenDlg = nullptr;
     dialogs::TLogFormInfo* LogFormInfo = nullptr;
+    dialogs::TfrmLogUpdate* LogUpdate = nullptr;
     report::TfrmLogPdf* frmLogPdf = nullptr;
     report::TfrmPrintPreview* frmPrintPreview = nullptr;
 
@@ -114,13 +116,14 @@ public:
     void Stationsangaben1Click();
     void mnuSTFClick();
     void mnuADIFClick();
-    void mnuPDFClick(); // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
+    void mnuPDFClick();     // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
     void mnuDruckenClick(); // also the toolbar button "Logbuch Druck mit Vorschau"
     void mnuSonderstationenClick();
     void mnuSonderDOKlisteClick();
     void mnuListenNeuEinlesenClick();
     void mnuStarthinweiseClick();
     void mnuProgramminfoClick();
+    void mnuVerCheckClick();
     void ToolButton4Click();
     void HinweisTimerTimer();
     void FormActivate();

@@ -97,8 +97,7 @@ void TLogFormUi::MenueAufbauen(QMainWindow* fenster) {
     mnuOfflineerfassung =
         neu(einst, "mnuOfflineerfassung", QStringLiteral("Erfassung nach Kontest"));
     mnuOfflineerfassung->setCheckable(true);
-    mnuDokVorschlag =
-        neu(einst, "mnuDokVorschlag", QStringLiteral("DOK-Vorschlag aus dem Archiv"));
+    mnuDokVorschlag = neu(einst, "mnuDokVorschlag", QStringLiteral("DOK-Vorschlag aus dem Archiv"));
     mnuDokVorschlag->setCheckable(true);
     mnuDokVorschlag->setChecked(true);
     // The item's tool tip tells how many stations the archive knows.
@@ -177,7 +176,6 @@ void TLogFormUi::WerkzeugleisteAufbauen(QWidget* flaeche) {
         *k.ziel = b;
         x += 27;
     }
-    mnuVerCheck->setEnabled(false);
 }
 
 void TLogFormUi::EingabeseiteAufbauen(QWidget* seite) {

@@ -5,6 +5,7 @@
 #include "crash/TarvexAnwendung.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
+#include "dialogs/TfrmLogUpdate.h"
 #include "platform/Drucker.h"
 #include "report/PagePrinter.h"
 #include "support/TestDrucker.h"
@@ -250,4 +251,24 @@ TEST(Zusammenspiel, PrintedLogFromTheMenuAndTheToolbar) {
         EXPECT_EQ(f->Panel3->text(), multis);
         EXPECT_EQ(f->pnlQsoPunkte->text(), punkte);
     }
+}
+
+// "Info" -> "Versionsprüfung" opens the update window modally.
+TEST(Zusammenspiel, VersionCheckFromTheInfoMenu) {
+    Umgebung u;
+    auto f = Starte(u);
+    EXPECT_TRUE(f->mnuVerCheck->isEnabled());
+    bool modal = false;
+    QString titel, knopf;
+    QTimer::singleShot(0, f.get(), [&] {
+        modal = f->LogUpdate->isVisible() && f->LogUpdate->isModal();
+        titel = f->LogUpdate->windowTitle();
+        knopf = f->LogUpdate->Button1->text();
+        f->LogUpdate->reject();
+    });
+    f->mnuVerCheck->trigger();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(titel, "Update");
+    EXPECT_EQ(knopf, "Auf neue Version prüfen");
+    EXPECT_FALSE(f->LogUpdate->isVisible());
 }
