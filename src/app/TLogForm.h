@@ -118,6 +118,8 @@ public:
 
     // The title of the window as the start builds it.
     QString StartTitel() const;
+    // The question on closing while QSOs are not on the disk yet; "Ja" keeps the program open.
+    static QString AusstehendFrage(qsizetype anzahl);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
