@@ -87,12 +87,13 @@ TEST(Abbruch, KilledAtRandomMomentsNothingIsLostOrTorn) {
             QThread::usleep(zufall.bounded(20000));
             ++fruehTot;
         } else {
+            // Once the first QSO is through, the kill lands somewhere in the saving that follows.
             QByteArray bisher;
-            while (!bisher.contains("bereit\n") && kind.waitForReadyRead(10000))
+            while (!bisher.contains("\nok ") && kind.waitForReadyRead(10000))
                 bisher += kind.readAllStandardOutput();
-            ASSERT_TRUE(bisher.contains("bereit\n")) << "round " << runde;
+            ASSERT_TRUE(bisher.contains("\nok ")) << "round " << runde << " saved nothing";
             Gemeldet(bisher, gemeldet);
-            QThread::usleep(zufall.bounded(30000));
+            QThread::usleep(zufall.bounded(20000));
         }
         kind.kill();
         ASSERT_TRUE(kind.waitForFinished(10000));
@@ -106,5 +107,4 @@ TEST(Abbruch, KilledAtRandomMomentsNothingIsLostOrTorn) {
                 "LOG.TXT, %lld ms\n",
                 Runden, fruehTot, static_cast<int>(gemeldet.size()), p.records,
                 static_cast<long long>(uhr.elapsed()));
-    EXPECT_GE(gemeldet.size(), Runden) << "the kills should hit a running save sequence";
 }

@@ -59,19 +59,19 @@ inline void SonderdateiAnlegen(const QString& pfad, Sonderart art) {
         throw std::runtime_error("cannot create " + pfad.toStdString());
 }
 
-// Keeps a test from hanging for good where a reader waits in a FIFO: if the test has not ended
-// it after a few seconds, the FIFO is opened for writing and closed again, which ends the wait
-// with an empty file, and the test fails on what it then sees instead of hanging.
+// Keeps a test from hanging for good where a reader waits in a FIFO: as long as the test has not
+// ended it, every few seconds the FIFO is opened for writing and closed again, which ends a
+// waiting reader's wait with an empty file, and the test fails on what it then sees.
 class FifoWaechter {
 public:
     explicit FifoWaechter(const QString& pfad, std::chrono::seconds frist = std::chrono::seconds(5))
         : pfad_(QFile::encodeName(pfad)), faden_([this, frist] {
               std::unique_lock<std::mutex> sperre(mutex_);
-              if (cv_.wait_for(sperre, frist, [this] { return fertig_; }))
-                  return;
-              const int fd = ::open(pfad_.constData(), O_WRONLY | O_NONBLOCK);
-              if (fd >= 0)
-                  ::close(fd);
+              while (!cv_.wait_for(sperre, frist, [this] { return fertig_; })) {
+                  const int fd = ::open(pfad_.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0)
+                      ::close(fd);
+              }
           }) {}
     ~FifoWaechter() {
         {
