@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     core::Kontest k(nullptr);
     k.EinstellungenLaden({5, 5, 655});
     k.LogLaden();
-    ::write(STDOUT_FILENO, "bereit\n", 7);
+    if (::write(STDOUT_FILENO, "bereit\n", 7) != 7)
+        return 1;
     for (;;) {
         // Numbered after the QSOs loaded, so the file holds K1, K2, ... in order, without gaps.
         const QString call = QStringLiteral("K%1").arg(k.Log.Anzahl() + 1);
