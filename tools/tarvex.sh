@@ -2,8 +2,12 @@
 # Set-up, build, start and test of Tarvex on Debian 12.
 #   tools/tarvex.sh start   installs what is missing, builds and starts the program
 #   tools/tarvex.sh test    installs what is missing, builds and runs every test
-#                           (a normal build and one with AddressSanitizer and UBSan)
+#                           (a normal build and one with AddressSanitizer and UBSan), then
+#                           every fuzz target for 20 seconds
 #   tools/tarvex.sh paket   installs what is missing, builds and packs build/tarvex_*.deb
+#   tools/tarvex.sh fuzz [Sekunden]
+#                           builds the fuzz targets (clang, libFuzzer) and runs each for that
+#                           long (default 600 s), keeping what they find in build-fuzz/korpus
 set -euo pipefail
 
 start="$PWD" # LOG.TXT is written where the program is started
@@ -18,6 +22,7 @@ pakete=(
   qpdf poppler-utils xvfb xauth
   desktop-file-utils dpkg-dev file
   cups
+  clang libclang-rt-14-dev
 )
 
 einrichten() {
@@ -62,6 +67,25 @@ bauen() { # $1 build directory, further arguments go to cmake
   cmake --build "$dir" -j"$(nproc)"
 }
 
+fuzzen() { # $1 seconds per target; the seeds of tests/fuzz/korpus, the finds in build-fuzz/korpus
+  local sekunden="$1" dir=build-fuzz
+  bauen "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTARVEX_FUZZ=ON
+  local ziel
+  while read -r ziel; do
+    [ -n "$ziel" ] || continue
+    mkdir -p "$dir/korpus/$ziel"
+    if ! "$dir/tests/fuzz/$ziel" -max_total_time="$sekunden" -print_final_stats=1 \
+      -artifact_prefix="$dir/$ziel-" "$dir/korpus/$ziel" "tests/fuzz/korpus/$ziel" \
+      >"$dir/$ziel.log" 2>&1; then
+      tail -40 "$dir/$ziel.log"
+      echo "Fuzzing $ziel hat einen Fehler gefunden (Eingabe: $dir/$ziel-*)" >&2
+      exit 1
+    fi
+    echo "$ziel: $(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/$ziel.log")" \
+      "Ausführungen in $sekunden s"
+  done <"$dir/fuzz-ziele.txt"
+}
+
 case "${1:-}" in
   start)
     einrichten
@@ -82,9 +106,14 @@ case "${1:-}" in
     (cd build && ctest --output-on-failure -j"$(nproc)")
     bauen build-san -DCMAKE_BUILD_TYPE=Debug -DTARVEX_TESTS=ON -DTARVEX_SANITIZE=ON
     (cd build-san && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$(nproc)")
+    fuzzen 20
+    ;;
+  fuzz)
+    einrichten
+    fuzzen "${2:-600}"
     ;;
   *)
-    echo "Aufruf: $0 start | test | paket" >&2
+    echo "Aufruf: $0 start | test | paket | fuzz [Sekunden]" >&2
     exit 2
     ;;
 esac

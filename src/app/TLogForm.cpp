@@ -900,10 +900,27 @@ void TLogForm::TabbedNotebook1Click() {
 // ---------------------------------------------------------------------------------------------
 // Closing
 
+QString TLogForm::AusstehendFrage(qsizetype anzahl) {
+    const QString wer = anzahl == 1
+                            ? QStringLiteral("Ein QSO ist noch nicht in LOG.TXT gespeichert (rot "
+                                             "in der QSO-Liste) und geht")
+                            : QStringLiteral("%1 QSOs sind noch nicht in LOG.TXT gespeichert (rot "
+                                             "in der QSO-Liste) und gehen")
+                                  .arg(anzahl);
+    return wer + QStringLiteral(" beim Beenden verloren.\r\n"
+                                "Programm offen lassen, um den Fehler zu beheben?");
+}
+
 void TLogForm::closeEvent(QCloseEvent* ereignis) {
     // Stays open if Log.ini cannot be written: the error goes to the handler of unexpected
     // errors with the event still refused.
     ereignis->ignore();
+    // QSOs that could not be written get one more try; what is still not on the disk would be
+    // lost with the program, so the operator may keep it open and free the disk first.
+    if (!kontest.AusstehendeSchreiben() &&
+        platform::Meldungen::Instanz().Frage(AusstehendFrage(kontest.Ausstehend().size()),
+                                             platform::Knoepfe::JaNein) == platform::Knopf::Ja)
+        return;
     platform::IniDatei ini = Einstellungen();
     core::LogformPositionSchreiben(ini, kontest.Ini, x(), y());
     core::UtcSchreiben(ini, kontest.Ini.ZeitmodusUTC);

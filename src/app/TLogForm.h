@@ -138,6 +138,8 @@ public:
 
     // The title of the window as the start builds it.
     QString StartTitel() const;
+    // The question on closing while QSOs are not on the disk yet; "Ja" keeps the program open.
+    static QString AusstehendFrage(qsizetype anzahl);
 
 signals:
     void ArchivBereit();

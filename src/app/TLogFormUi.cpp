@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -26,6 +27,21 @@
 
 namespace app {
 namespace {
+
+// Rows whose QSO is not on the disk yet are drawn in red until it is.
+class AusstehendDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(core::QsoListenModell::AusstehendRolle).toBool()) {
+            option->palette.setColor(QPalette::Text, Qt::red);
+            option->palette.setColor(QPalette::HighlightedText, Qt::red);
+        }
+    }
+};
 
 QFont Schrift(const QString& familie, int pixel, bool fett = false) {
     QFont f(familie);
@@ -291,6 +307,7 @@ void TLogFormUi::ListenseiteAufbauen(QWidget* seite, core::QsoListenModell* mode
     QsoGrid = new QTableView(seite);
     QsoGrid->setObjectName(QStringLiteral("QsoGrid"));
     QsoGrid->setModel(QsoModell);
+    QsoGrid->setItemDelegate(new AusstehendDelegate(QsoGrid));
     QsoGrid->setGeometry(4, 34, ClientBreite - 14, ClientHoehe - 29 - 20 - 34 - 34);
     QsoGrid->setFont(Schrift(QStringLiteral("Arial"), 13, true));
     QsoGrid->setStyleSheet(QStringLiteral("QTableView { background: white; }"));

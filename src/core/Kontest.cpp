@@ -24,6 +24,8 @@ StartEinstellungen Kontest::EinstellungenLaden(const HauptfensterLage& lage) {
     SonderListenStartLaden(Sonderlisten, platform::ProgrammVerzeichnis());
     QsoNummer = 1;
     Log.Leeren();
+    ausstehend_.clear();
+    liste_.SetzeAusstehend(ausstehend_);
     return e;
 }
 
@@ -65,18 +67,34 @@ QString Kontest::Meldung(Pruefung p) {
 Kontest::Gespeichert Kontest::Speichern(const QsoWerte& qso) {
     Gespeichert g;
     // 1. the columns (QsoNummer is now the number of QSOs), 2. the list, 3. the file
-    Log.Anhaengen(qso);
-    Doppelte.Hinzufuegen(qso.Call);
-    Archiv.LaufendesQsoUebernehmen(qso.Call, qso.DokEin);
+    const QsoWerte werte = LogFelder(qso);
+    Log.Anhaengen(werte);
+    Doppelte.Hinzufuegen(werte.Call);
+    Archiv.LaufendesQsoUebernehmen(werte.Call, werte.DokEin);
     liste_.AddQsoToGrid();
-    const LogSchreibErgebnis geschrieben = LogZeileSchreiben(LogPfad(), Log);
-    g.aufPlatte = geschrieben.geschrieben;
-    if (!geschrieben.meldung.isEmpty())
-        g.meldungen << geschrieben.meldung;
+    ausstehend_.append(Log.Anzahl() - 1);
+    const QString meldung = Nachschreiben();
+    g.aufPlatte = !ausstehend_.contains(Log.Anzahl() - 1);
+    if (!meldung.isEmpty())
+        g.meldungen << meldung;
     // 4. the evaluation, 5. the counter
     g.auswertung = Auswerten();
     ++QsoNummer;
     return g;
+}
+
+QString Kontest::Nachschreiben() {
+    if (ausstehend_.isEmpty())
+        return {};
+    const LogSchreibErgebnis r = LogZeilenSchreiben(LogPfad(), Log, ausstehend_);
+    ausstehend_.remove(0, r.anzahl);
+    liste_.SetzeAusstehend(ausstehend_);
+    return r.meldung;
+}
+
+bool Kontest::AusstehendeSchreiben() {
+    Nachschreiben();
+    return ausstehend_.isEmpty();
 }
 
 Auswertung Kontest::Auswerten() {

@@ -58,8 +58,17 @@ public:
         Auswertung auswertung;
     };
     // The save sequence: the columns, the list's new top row, the line appended to LOG.TXT and
-    // flushed to the disk, the evaluation, the counter.
+    // flushed to the disk, the evaluation, the counter. A ";" or a line break in a value would
+    // split the record in the file, so the values enter the log as LogFelder makes them. The
+    // QSOs still waiting for the disk go first, in their order.
     Gespeichert Speichern(const QsoWerte& qso);
+
+    // The QSOs of the log whose lines are not in LOG.TXT yet (the disk was full, the file could
+    // not be written), oldest first. They stay in the log, the list shows them in red, and every
+    // later save, and closing, writes them first.
+    const QList<int>& Ausstehend() const { return ausstehend_; }
+    // Tries to write them now; true when none is left waiting.
+    bool AusstehendeSchreiben();
 
     // The evaluation over the whole log, as after a save.
     Auswertung Auswerten();
@@ -80,6 +89,10 @@ private:
     Auswerter auswerter_;
     QsoListenModell liste_;
     Auswertung auswertung_;
+    QList<int> ausstehend_;
+
+    // Writes the waiting QSOs; the message of a failure, or an empty text.
+    QString Nachschreiben();
 };
 
 } // namespace core

@@ -3,7 +3,10 @@
 
 #include "core/LogSpalten.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QFileDevice>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -26,25 +29,51 @@ struct LogLadeErgebnis {
     QString letztesBand;      // the band of the last record read
     bool unlesbar = false;      // the file is missing or could not be opened
     bool neuereVersion = false; // the load stopped at a record of a newer version
+    QList<int> abgeschnitten; // numbers of the lines left out as cut short while written
+    QList<int> ohneVersion;   // numbers of the lines left out for a version that is no number
 };
 
-// Appends the records of the file to the (empty) columns.
+// Appends the records of the file to the (empty) columns. A file that is missing, cannot be read
+// or is no regular file leaves them empty with the message for a missing log.
 LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log);
+// The same on the file's content.
+LogLadeErgebnis LogInhaltLesen(QByteArrayView inhalt, LogSpalten& log);
+
+// A record line that a write cut short (the disk filled up and the partial line could not be
+// taken back): the start of a line as this program writes it, with fewer than its eleven ";".
+bool ZeileAbgeschnitten(QStringView zeile);
 
 struct LogSchreibErgebnis {
-    bool geschrieben = false; // the whole line is on the disk
+    int anzahl = 0;           // lines that are now on the disk, from the first asked for on
+    bool geschrieben = false; // every line asked for is on the disk
     QString meldung;          // empty when nothing is to be reported
 };
 
-// Appends the newest QSO (the last entry of every column) as one line, flushed to the disk
-// before it returns. A missing file is created with the header line.
+// Appends the QSOs at these indices of the columns, in this order, each as one whole line flushed
+// to the disk; stops at the first line that cannot be written. A missing file is created with the
+// header line; a file that is no regular file is not written.
+LogSchreibErgebnis LogZeilenSchreiben(const QString& pfad, const LogSpalten& log,
+                                      const QList<int>& qsos);
+// The newest QSO (the last entry of every column).
 LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log);
-// The same on a log file already open for reading and appending. A write that fails takes back
-// what it wrote, so the file ends where it ended before.
-LogSchreibErgebnis LogZeileAnhaengen(QFileDevice& datei, const LogSpalten& log);
+// The same on a log file already open for reading and appending, unbuffered (so that nothing of a
+// failed line stays behind in a buffer). A line that cannot be written whole is taken back: the
+// file then ends exactly where it ended before. The device is closed.
+LogSchreibErgebnis LogZeilenAnhaengen(QFileDevice& datei, const LogSpalten& log,
+                                      const QList<int>& qsos);
+
+// The bytes that append `zeile` (without its line end) to a file whose last byte is `letztes`
+// (0 for an empty file, which gets the header first): a last line without its line end gets one,
+// so the new record never runs on from it.
+QByteArray AnhangBytes(char letztes, bool leer, QStringView zeile);
 
 // The line as it is written, without the line end.
 QString LogZeile(const LogSpalten& log, int index);
+
+// A value as it may stand in a field of LOG.TXT, which has no quoting: every ";" becomes "," and
+// every line break a blank, so the value cannot split its record or shift the columns.
+QString LogFeld(const QString& wert);
+QsoWerte LogFelder(QsoWerte qso);
 
 // Every character at or below the blank dropped from both ends.
 QString Getrimmt(const QString& text);

@@ -34,14 +34,36 @@ int QsoListenModell::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(Spalten.size());
 }
 
+QString ZellenText(const QString& wert) {
+    if (wert.size() <= QsoListenModell::ZellenLaenge)
+        return wert;
+    return wert.left(QsoListenModell::ZellenLaenge) + u'\u2026';
+}
+
 QVariant QsoListenModell::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= zeilen_.size())
+    if (!index.isValid() || index.row() >= zeilen_.size())
         return {};
     const int qso = zeilen_[index.row()];
+    if (role == AusstehendRolle)
+        return qso >= 0 && ausstehend_.contains(qso);
+    if (role != Qt::DisplayRole)
+        return {};
     if (qso < 0)
         return QString();
     const QStringList& spalte = log_.*(Spalten[index.column()].werte);
-    return qso < spalte.size() ? spalte[qso] : QString();
+    return qso < spalte.size() ? ZellenText(spalte[qso]) : QString();
+}
+
+void QsoListenModell::SetzeAusstehend(const QList<int>& qsos) {
+    QSet<int> neu(qsos.cbegin(), qsos.cend());
+    if (neu == ausstehend_)
+        return;
+    ausstehend_ = std::move(neu);
+    if (!zeilen_.isEmpty())
+        emit dataChanged(
+            index(0, 0),
+            index(static_cast<int>(zeilen_.size()) - 1, static_cast<int>(Spalten.size()) - 1),
+            {AusstehendRolle});
 }
 
 QVariant QsoListenModell::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QSet>
 
 namespace core {
 
@@ -13,6 +14,10 @@ class QsoListenModell : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int MaxZeilen = 2000; // grid rows, the header row included
+    // True for a row whose QSO is not in LOG.TXT yet; the list shows such rows in red.
+    static constexpr int AusstehendRolle = Qt::UserRole + 1;
+    // How much of a value a cell shows; the value itself stays whole in the log.
+    static constexpr int ZellenLaenge = 256;
 
     explicit QsoListenModell(const LogSpalten& log, QObject* eltern = nullptr);
 
@@ -27,6 +32,9 @@ public:
     // The newest QSO as the first row, unless the grid is full.
     void AddQsoToGrid();
 
+    // The QSOs whose lines are not on the disk yet.
+    void SetzeAusstehend(const QList<int>& qsos);
+
     // The QSO shown in a row, or -1 for the empty row.
     int QsoIndex(int zeile) const { return zeilen_[zeile]; }
 
@@ -35,6 +43,11 @@ public:
 private:
     const LogSpalten& log_;
     QList<int> zeilen_{-1};
+    QSet<int> ausstehend_;
 };
+
+// A value as a cell shows it: at most ZellenLaenge characters and "…" where it goes on, so that a
+// huge value (a damaged or foreign log line) cannot stall the drawing of the list.
+QString ZellenText(const QString& wert);
 
 } // namespace core

@@ -1,10 +1,10 @@
 #include "core/SonderListen.h"
 
 #include "platform/Codepage.h"
+#include "platform/Dateien.h"
 #include "platform/Shell.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace core {
@@ -39,6 +39,10 @@ void SonderListe::Falten() {
 }
 
 QStringList ListenZeilen(QByteArrayView daten) {
+    const bool utf8 = platform::BomAbnehmen(daten);
+    const auto text = [utf8](QByteArrayView zeile) {
+        return utf8 ? QString::fromUtf8(zeile) : platform::AnsiNachText(zeile);
+    };
     const qsizetype nul = daten.indexOf('\0');
     if (nul >= 0)
         daten = daten.first(nul);
@@ -51,23 +55,23 @@ QStringList ListenZeilen(QByteArrayView daten) {
             ++i;
             continue;
         }
-        zeilen << platform::AnsiNachText(daten.sliced(anfang, i - anfang));
+        zeilen << text(daten.sliced(anfang, i - anfang));
         // Only CR LF is one line end; a lone CR, a lone LF and LF CR end a line each.
         i += (c == '\r' && i + 1 < daten.size() && daten[i + 1] == '\n') ? 2 : 1;
         anfang = i;
     }
     if (anfang < daten.size())
-        zeilen << platform::AnsiNachText(daten.sliced(anfang));
+        zeilen << text(daten.sliced(anfang));
     return zeilen;
 }
 
 QStringList ListenDateiLesen(const QString& pfad) {
-    // A file held locked by another program, or a directory of that name, reads as an empty list
-    // rather than stopping the start of the program.
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    // A file held locked by another program, a directory, a FIFO or a device of that name, or a
+    // file beyond any sensible size, reads as an empty list rather than stopping the program.
+    const platform::DateiInhalt gelesen = platform::RegulaerLesen(pfad);
+    if (gelesen.stand != platform::DateiInhalt::Gelesen)
         return {};
-    return ListenZeilen(datei.readAll());
+    return ListenZeilen(gelesen.bytes);
 }
 
 namespace {

@@ -41,7 +41,9 @@ struct SonderListen {
 
 // The lines of a list file in Windows-1252: a line ends at CR LF, a lone CR or a lone LF (so LF CR
 // is two line ends), a line break at the very end adds no entry, and a NUL byte ends the data.
-// A file that is missing or cannot be read gives no lines.
+// A UTF-8 byte-order mark at the front is dropped and the rest read as UTF-8. A file that is
+// missing, cannot be read, is no regular file or is larger than platform::TextDateiGrenze gives
+// no lines.
 QStringList ListenDateiLesen(const QString& pfad);
 QStringList ListenZeilen(QByteArrayView daten);
 

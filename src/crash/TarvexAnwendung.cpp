@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMetaEnum>
+#include <QPointer>
 
 namespace crash {
 namespace {
@@ -49,8 +50,15 @@ void TarvexAnwendung::ZeigeUnerwartetenFehler(const QString& text, const QString
         AktuelleAnzeige()(text, details);
         return;
     }
-    FehlerDialog dialog(text, details);
-    dialog.exec();
+    QPointer<QWidget> vorher = QApplication::activeWindow();
+    {
+        FehlerDialog dialog(text, details);
+        dialog.exec();
+    }
+    // The keyboard goes back to the window the error happened in, also where no window manager
+    // hands it back, as after every other box of the program.
+    if (vorher && vorher->isVisible())
+        vorher->activateWindow();
 }
 
 } // namespace crash

@@ -223,7 +223,40 @@ bool TStationsangabenDlg::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QDialog::eventFilter(objekt, ereignis);
 }
 
+QString UnerlaubtMeldung(const QString& feld) {
+    return QStringLiteral("Im Feld \"%1\" sind \";\" und Zeilenumbrüche nicht erlaubt.").arg(feld);
+}
+
+bool TStationsangabenDlg::FelderPruefen() {
+    // The own DOK goes into every line of LOG.TXT, the others into the exports; none of those
+    // files can carry a ";" or a line break inside a value.
+    const std::pair<QLineEdit*, const char*> felder[] = {
+        {StationsCallEdit, "Rufzeichen der Station"},
+        {KontestnameEdit, "Art des Kontest"},
+        {OperatorEdit, "Operator(s)"},
+        {VANameEdit, "Name"},
+        {VAStrasseEdit, "Straße"},
+        {VAOrtEdit, "PLZ / Ort"},
+        {VATelefonEdit1, "Telefon (gesch.)"},
+        {VATelefonEdit2, "Telefon (privat)"},
+        {VAdokEdit, "Eigener DOK"},
+        {edtDistriktskenner, "Distriktskenner"},
+    };
+    for (const auto& [feld, name] : felder) {
+        const QString& text = feld->text();
+        if (text.contains(u';') || text.contains(u'\r') || text.contains(u'\n')) {
+            platform::Meldungen::Instanz().Zeige(UnerlaubtMeldung(QString::fromUtf8(name)));
+            feld->setFocus();
+            feld->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
 void TStationsangabenDlg::OKBtnClick() {
+    if (!FelderPruefen())
+        return;
     record_.Stationscall = StationsCallEdit->text();
     record_.Kontestbezeichnung = KontestnameEdit->text();
     record_.FDmanagerName = VANameEdit->text();

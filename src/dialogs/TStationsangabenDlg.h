@@ -32,6 +32,9 @@ inline constexpr auto OperatorHinweis = "Rufzeichen der Operator";
 inline constexpr auto VerwerfenFrage =
     "Die Daten wurden verändert!\r\nWollen Sie die Änderungen verwerfen?";
 
+// The message when "Speichern" finds a ";" or a line break in a field (named as its label).
+QString UnerlaubtMeldung(const QString& feld);
+
 // The main window's title after "Speichern": SSB shows " (SSB) -", every other mode " (CW) -".
 QString TitelNachSpeichern(const core::IniRecord& record, bool ssb);
 
@@ -75,6 +78,9 @@ protected:
 
 private:
     QLineEdit* NeuesFeld(const char* name);
+    // False, with the message shown and the field focused, when a field holds a ";" or a line
+    // break.
+    bool FelderPruefen();
 
     core::IniRecord& record_;
     std::function<void()> gespeichert_;

@@ -1,10 +1,10 @@
 #include "platform/ProfilDatei.h"
 
 #include "platform/Codepage.h"
+#include "platform/Dateien.h"
 #include "platform/Fehler.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
@@ -26,42 +26,17 @@ QStringView Getrimmt(QStringView s) {
 
 enum class Lesbar { Ja, Fehlt, Nein };
 
-// The file's lines without their line ends; a missing file has none, and so has one that exists
-// but cannot be read, which `lesbar` tells apart.
-std::optional<QStringList> Zeilen(const QString& datei, Lesbar* lesbar = nullptr) {
-    QFile f(datei);
-    const auto melde = [&](Lesbar l) {
-        if (lesbar)
-            *lesbar = l;
-    };
-    if (!f.open(QIODevice::ReadOnly)) {
-        melde(f.exists() ? Lesbar::Nein : Lesbar::Fehlt);
+// The file's lines; a missing file has none, and so has one that exists but cannot be read (or
+// is no regular file, or is too large), which `lesbar` tells apart.
+std::optional<ProfilText> Zeilen(const QString& datei, Lesbar* lesbar = nullptr) {
+    const DateiInhalt gelesen = RegulaerLesen(datei);
+    if (lesbar)
+        *lesbar = gelesen.stand == DateiInhalt::Gelesen ? Lesbar::Ja
+                  : gelesen.stand == DateiInhalt::Fehlt ? Lesbar::Fehlt
+                                                        : Lesbar::Nein;
+    if (gelesen.stand != DateiInhalt::Gelesen)
         return std::nullopt;
-    }
-    const QByteArray inhalt = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        melde(Lesbar::Nein);
-        return std::nullopt;
-    }
-    melde(Lesbar::Ja);
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < inhalt.size(); ++i) {
-        if (inhalt[i] == '\n') {
-            qsizetype ende = i;
-            if (ende > anfang && inhalt[ende - 1] == '\r')
-                --ende;
-            zeilen.append(AnsiNachText(QByteArrayView(inhalt).sliced(anfang, ende - anfang)));
-            anfang = i + 1;
-        }
-    }
-    if (anfang < inhalt.size()) {
-        QByteArrayView rest = QByteArrayView(inhalt).sliced(anfang);
-        if (rest.endsWith('\r'))
-            rest.chop(1);
-        zeilen.append(AnsiNachText(rest));
-    }
-    return zeilen;
+    return ProfilZeilen(gelesen.bytes);
 }
 
 // The section name of a line "[name]", or nothing for any other line.
@@ -133,25 +108,52 @@ QString Gefaltet(QStringView name) {
 
 } // namespace
 
-std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
-                                   const QString& schluessel) {
-    const auto zeilen = Zeilen(datei);
-    if (!zeilen)
-        return std::nullopt;
-    const Fundstelle f = Suche(*zeilen, sektion, schluessel);
-    if (f.schluessel < 0)
-        return std::nullopt;
-    return Wert((*zeilen)[f.schluessel]);
+ProfilText ProfilZeilen(QByteArrayView inhalt) {
+    ProfilText t;
+    t.utf8 = BomAbnehmen(inhalt);
+    const auto text = [&t](QByteArrayView zeile) {
+        return t.utf8 ? QString::fromUtf8(zeile) : AnsiNachText(zeile);
+    };
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < inhalt.size(); ++i) {
+        if (inhalt[i] == '\n') {
+            qsizetype ende = i;
+            if (ende > anfang && inhalt[ende - 1] == '\r')
+                --ende;
+            t.zeilen.append(text(inhalt.sliced(anfang, ende - anfang)));
+            anfang = i + 1;
+        }
+    }
+    if (anfang < inhalt.size()) {
+        QByteArrayView rest = inhalt.sliced(anfang);
+        if (rest.endsWith('\r'))
+            rest.chop(1);
+        t.zeilen.append(text(rest));
+    }
+    return t;
 }
 
-bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString& schluessel,
-                     const QString& wert) {
-    // A file that exists but cannot be read is not rewritten: the new file would hold this one key
-    // and every other setting would be gone.
-    Lesbar lesbar = Lesbar::Ja;
-    QStringList zeilen = Zeilen(datei, &lesbar).value_or(QStringList());
-    if (lesbar == Lesbar::Nein)
-        return false;
+QByteArray ProfilBytes(const ProfilText& text) {
+    QByteArray inhalt;
+    if (text.utf8)
+        inhalt += Utf8Bom;
+    for (const QString& z : text.zeilen) {
+        inhalt += text.utf8 ? z.toUtf8() : TextNachAnsi(z);
+        inhalt += "\r\n";
+    }
+    return inhalt;
+}
+
+std::optional<QString> ProfilWert(const QStringList& zeilen, const QString& sektion,
+                                  const QString& schluessel) {
+    const Fundstelle f = Suche(zeilen, sektion, schluessel);
+    if (f.schluessel < 0)
+        return std::nullopt;
+    return Wert(zeilen[f.schluessel]);
+}
+
+void ProfilSetzen(QStringList& zeilen, const QString& sektion, const QString& schluessel,
+                  const QString& wert) {
     const QString neueZeile = schluessel + u'=' + wert;
     const Fundstelle f = Suche(zeilen, sektion, schluessel);
     if (f.schluessel >= 0)
@@ -160,12 +162,26 @@ bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString
         zeilen.insert(f.ende, neueZeile);
     else
         zeilen << (u'[' + sektion + u']') << neueZeile;
+}
 
-    QByteArray inhalt;
-    for (const QString& z : std::as_const(zeilen)) {
-        inhalt += TextNachAnsi(z);
-        inhalt += "\r\n";
-    }
+std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
+                                   const QString& schluessel) {
+    const auto text = Zeilen(datei);
+    if (!text)
+        return std::nullopt;
+    return ProfilWert(text->zeilen, sektion, schluessel);
+}
+
+bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString& schluessel,
+                     const QString& wert) {
+    // A file that exists but cannot be read is not rewritten: the new file would hold this one key
+    // and every other setting would be gone.
+    Lesbar lesbar = Lesbar::Ja;
+    ProfilText text = Zeilen(datei, &lesbar).value_or(ProfilText());
+    if (lesbar == Lesbar::Nein)
+        return false;
+    ProfilSetzen(text.zeilen, sektion, schluessel, wert);
+    const QByteArray inhalt = ProfilBytes(text);
     QDir().mkpath(QFileInfo(datei).absolutePath());
     // Written beside the file and renamed over it, so an interrupted write leaves the old file.
     QSaveFile ziel(datei);
@@ -227,7 +243,7 @@ std::optional<ProfilInhalt> ProfilInhalt::Lade(const QString& datei) {
     // As the Windows functions do: only the first section of a name and the first line of a key
     // within it count, and lines before the first section belong to none.
     QHash<QString, QString>* sektion = nullptr;
-    for (const QString& zeile : *zeilen) {
+    for (const QString& zeile : zeilen->zeilen) {
         if (const auto name = SektionsName(zeile)) {
             const QString schluessel = Gefaltet(*name);
             if (inhalt.werte_.contains(schluessel)) {

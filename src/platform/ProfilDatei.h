@@ -4,6 +4,7 @@
 // file anew, so two writers never see stale values.
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,24 @@ namespace platform {
 // The longest value a read returns; longer values are cut (the Windows buffer of 2048 bytes).
 inline constexpr int ProfilWertMaxLaenge = 2047;
 
-// The raw value of a key, or nothing when the file, the section or the key is missing.
+// The lines of the file and how it is kept: Windows-1252, or UTF-8 when the file begins with the
+// UTF-8 byte-order mark (some editors save it so); the mark is not part of the first line, and the
+// file is written back the way it was read.
+struct ProfilText {
+    QStringList zeilen; // without their line ends
+    bool utf8 = false;
+};
+ProfilText ProfilZeilen(QByteArrayView inhalt);
+QByteArray ProfilBytes(const ProfilText& text);
+// A key's value among the lines (blanks around it and one pair of quotes taken off, at most
+// ProfilWertMaxLaenge characters), and a key set among them.
+std::optional<QString> ProfilWert(const QStringList& zeilen, const QString& sektion,
+                                  const QString& schluessel);
+void ProfilSetzen(QStringList& zeilen, const QString& sektion, const QString& schluessel,
+                  const QString& wert);
+
+// The raw value of a key, or nothing when the file, the section or the key is missing. A file
+// that is no regular file, or larger than TextDateiGrenze, reads as missing.
 std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
                                    const QString& schluessel);
 // Sets a key, adding the section and the key where they are missing. False when the file could

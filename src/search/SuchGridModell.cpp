@@ -1,5 +1,7 @@
 #include "search/SuchGridModell.h"
 
+#include "core/QsoListe.h"
+
 namespace suche {
 
 SuchGridModell::SuchGridModell(QObject* parent) : QAbstractTableModel(parent) {}
@@ -22,13 +24,13 @@ QVariant SuchGridModell::data(const QModelIndex& index, int role) const {
     const TrefferZeile& z = zeilen_.at(index.row());
     switch (index.column()) {
     case 0:
-        return z.Call;
+        return core::ZellenText(z.Call);
     case 1:
-        return z.Ut;
+        return core::ZellenText(z.Ut);
     case 2:
-        return z.Dok;
+        return core::ZellenText(z.Dok);
     default:
-        return z.Band;
+        return core::ZellenText(z.Band);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -426,4 +428,74 @@ TEST(Eingabe, EnterInAnotherWindowKeepsItsMeaning) {
     Tippe("QA1ABC"); // the active control is a masked field with a callsign
     EXPECT_TRUE(EnterSchliesstEineBox());
     EXPECT_EQ(f->AktivesFeld(), f->CallMaskEdit) << "a move to another window runs no handler";
+}
+
+namespace {
+// Whether the cells of a list row are drawn in a clear red.
+bool ZeileRot(TLogForm& f, int zeile) {
+    const QImage bild = f.QsoGrid->viewport()->grab().toImage();
+    const QRect r = f.QsoGrid->visualRect(f.QsoModell->index(zeile, 2));
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                return true;
+        }
+    return false;
+}
+} // namespace
+
+// A QSO that cannot be written (here: LOG.TXT turned into a folder) is refused with the write
+// message but stays in the list, red, and waits; closing asks, "Ja" keeps the program open, and
+// once the file can be written closing writes the QSO and the program ends.
+TEST(Eingabe, AQsoNotOnTheDiskIsRedAndClosingAsksFirst) {
+    Umgebung u;
+    auto f = Starte(u);
+    QsoTippen("QA1ABC", "K01");
+    QDir(u.welt.Pfad("")).rename("LOG.TXT", "LOG.bak");
+    QDir(u.welt.Pfad("")).mkdir("LOG.TXT");
+    u.meldungen.Leeren();
+    QsoTippen("QA2ABC", "K02");
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{"Schreibfehler im Logfile: LOG.TXT"});
+    EXPECT_EQ(f->pnlQsoAnzahl->text(), "QSO Anzahl: 2");
+    f->TabbedNotebook1->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ZeileRot(*f, 0)) << "QA2ABC waits for the disk";
+    EXPECT_FALSE(ZeileRot(*f, 1)) << "QA1ABC is on the disk";
+
+    u.meldungen.Leeren();
+    u.meldungen.Antworte(platform::Knopf::Ja);
+    f->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{TLogForm::AusstehendFrage(1)});
+    EXPECT_EQ(TLogForm::AusstehendFrage(1),
+              QStringLiteral("Ein QSO ist noch nicht in LOG.TXT gespeichert (rot in der "
+                             "QSO-Liste) und geht beim Beenden verloren.\r\nProgramm offen "
+                             "lassen, um den Fehler zu beheben?"));
+
+    QDir(u.welt.Pfad("")).rmdir("LOG.TXT");
+    QDir(u.welt.Pfad("")).rename("LOG.bak", "LOG.TXT");
+    u.meldungen.Leeren();
+    f->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(u.meldungen.Texte().isEmpty());
+    const auto zeilen = LogZeilen(u.welt.Lies("LOG.TXT"));
+    ASSERT_EQ(zeilen.size(), 2);
+    EXPECT_EQ(zeilen[1][3], "QA2ABC");
+    EXPECT_FALSE(f->QsoModell->index(0, 2).data(core::QsoListenModell::AusstehendRolle).toBool());
+}
+
+TEST(Eingabe, NeinEndsWithTheQsoLost) {
+    Umgebung u;
+    auto f = Starte(u);
+    QDir(u.welt.Pfad("")).mkdir("LOG.TXT");
+    QsoTippen("QA1ABC", "K01");
+    u.meldungen.Leeren();
+    u.meldungen.Antworte(platform::Knopf::Nein);
+    f->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(u.meldungen.Texte(), QStringList{TLogForm::AusstehendFrage(1)});
 }

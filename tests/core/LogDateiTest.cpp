@@ -1,5 +1,6 @@
 #include "core/LogDatei.h"
 #include "support/AbbrechendeGeraete.h"
+#include "support/SonderDateien.h"
 #include "support/TestUmgebung.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ TEST(LogDateiLesen, BadInputTable) {
         {"only the header", Kopf, 0, 0},
         {"empty file", "", 0, 0},
         {"empty line after header", Kopf + "\r\n", 1, 0},
-        {"line without ';'", Kopf + "garbage-ohne-semikolon\r\n", 0, 1}, // "g" > "1": newer
+        {"line without ';'", Kopf + "garbage-ohne-semikolon\r\n", 0, 1}, // left out
         {"version 0 and empty version", Kopf + "0;a;\r\n;b;\r\n", 2, 0},
         {"NUL bytes", Kopf + QByteArray("1;\0x;b\0;\r\n", 10), 1, 0},
         {"lone LF and lone CR", Kopf + "1;a;\n1;b;\r1;c;", 3, 0},
@@ -173,8 +174,8 @@ TEST(LogZeileAnhaengen, AHalfWrittenLineIsTakenBack) {
         TestWelt welt;
         welt.Schreibe("LOG.TXT", vorher);
         testsupport::AbbrechendeDatei datei(erlaubt, welt.LogTxt());
-        ASSERT_TRUE(datei.open(QIODevice::ReadWrite | QIODevice::Append));
-        const auto e = LogZeileAnhaengen(datei, log);
+        ASSERT_TRUE(datei.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered));
+        const auto e = LogZeilenAnhaengen(datei, log, {0});
         EXPECT_FALSE(e.geschrieben);
         EXPECT_EQ(e.meldung, "Schreibfehler im Logfile: LOG.TXT");
         EXPECT_EQ(welt.Lies("LOG.TXT"), vorher);
@@ -185,4 +186,113 @@ TEST(LogZeileAnhaengen, AHalfWrittenLineIsTakenBack) {
         EXPECT_EQ(zurueck.SpalteCall, (QStringList{"QA0AA", "QA1ABC"}));
         EXPECT_EQ(zurueck.SpalteDokEin.last(), "K02");
     }
+}
+
+// Lines that are not records of this program: a line cut short by a failed write and a version
+// that is no number are left out and named in one message; the QSOs behind them still load. A
+// version made of digits above 1 stops the loading as before.
+TEST(LogDateiLesen, DamagedLinesAreSkippedAndNamed) {
+    const QByteArray gut = "1;10.12.2026;13:20:00;DA1AAA;59;K32;59;K01;2;;SSB;\r\n";
+    struct Fall {
+        const char* name;
+        QByteArray zeilen; // after the header, before one good record
+        int anzahl;        // records loaded
+        QStringList meldungen;
+    } faelle[] = {
+        {"fragment of a full disk (line 2)",
+         "1;10.12.2026;13:27:00;DA1AAC;5\r\n",
+         1,
+         {"Nicht geladen, Zeile beim Schreiben abgeschnitten: LOG.TXT Zeile 2"}},
+        {"fragments cut anywhere",
+         "1\r\n1;\r\n1;10.1\r\n1;10.12.2026;13:2\r\n",
+         1,
+         {"Nicht geladen, Zeile beim Schreiben abgeschnitten: LOG.TXT Zeile 2, 3, 4, 5"}},
+        {"garbage version",
+         "x7;a;b;\r\n" + gut + "\xFF\xFE;\r\n",
+         2,
+         {"Nicht geladen, Versionsnummer ungültig: LOG.TXT Zeile 2, 4"}},
+        {"both kinds",
+         "1;10.12.2026;13:27:00;DA1AAC;5\r\n 1;a;\r\n",
+         1,
+         {"Nicht geladen, Zeile beim Schreiben abgeschnitten: LOG.TXT Zeile 2\r"
+          "Nicht geladen, Versionsnummer ungültig: LOG.TXT Zeile 3"}},
+        {"short hand-made records still load", "1;a;b\r\n1;;\r\n\r\n0;x;\r\n01;y;\r\n", 6, {}},
+        {"digits above 1 stop",
+         gut + "0002;a;\r\n",
+         1,
+         {"Diese Datendatei gehört zu einer neueren Programmversion\n\rSie hat nicht das gleiche "
+          "Format. Bitte Updaten!"}},
+        {"skipped before the stop",
+         "x;\r\n" + gut + "99999999999999999999;\r\n",
+         1,
+         {"Nicht geladen, Versionsnummer ungültig: LOG.TXT Zeile 2",
+          "Diese Datendatei gehört zu einer neueren Programmversion\n\rSie hat nicht das gleiche "
+          "Format. Bitte Updaten!"}},
+    };
+    for (const auto& f : faelle) {
+        TestWelt welt;
+        LogSpalten log;
+        const auto e = Lade(welt, Kopf + f.zeilen + gut, log);
+        EXPECT_EQ(e.anzahl, f.anzahl) << f.name;
+        EXPECT_EQ(e.meldungen, f.meldungen) << f.name;
+        for (const auto* s : log.Spalten())
+            EXPECT_EQ(s->size(), f.anzahl) << f.name;
+        for (const QString& mode : std::as_const(log.SpalteMode))
+            EXPECT_NE(mode, "5") << f.name << ": a fragment became a QSO";
+    }
+}
+
+// The file a full disk left behind when the partial line could not be taken back, and the save
+// after it: the fragment stays a line of its own and no start makes a QSO of it.
+TEST(LogDateiLesen, FragmentOfAFullDiskNeverBecomesAQso) {
+    TestWelt welt;
+    welt.Schreibe("LOG.TXT", testsupport::Fixture("log-abgeschnitten.txt"));
+    LogSpalten log;
+    log.Anhaengen({"10.12.2026", "13:28:00", "DA1AAD", "59", "K32", "59", "K02", "2", "", "SSB"});
+    ASSERT_TRUE(LogZeileSchreiben(welt.LogTxt(), log).geschrieben);
+    LogSpalten zurueck;
+    const auto e = LogDateiLesen(welt.LogTxt(), zurueck);
+    EXPECT_EQ(zurueck.SpalteCall, (QStringList{"DA1AAA", "DA1AAB", "DA1AAD"}));
+    EXPECT_EQ(e.meldungen,
+              QStringList{"Nicht geladen, Zeile beim Schreiben abgeschnitten: LOG.TXT Zeile 4"});
+}
+
+TEST(ZeileAbgeschnitten, OnlyBeginningsOfOwnRecords) {
+    for (const char* ja : {"1", "1;", "1;1", "1;10.12.202", "1;10.12.2026", "1;10.12.2026;",
+                           "1;10.12.2026;13:27:00;DA1AAC;5", "1;10.12.2026;z;c;r;d;r;d;b;x;SS"})
+        EXPECT_TRUE(ZeileAbgeschnitten(QString::fromLatin1(ja))) << ja;
+    for (const char* nein : {"", "1;a;b", "1;;", "1;10.12.26;x", "2;10.12.2026", "11;10",
+                             "1;10.12.2026;z;c;r;d;r;d;b;x;SSB;", "0;10.12.2026;x"})
+        EXPECT_FALSE(ZeileAbgeschnitten(QString::fromLatin1(nein))) << nein;
+}
+
+// A folder, a FIFO or a device under the name LOG.TXT: the start reports a missing log at once
+// (a FIFO used to hang it, a device to fill the memory), and a save reports a write error.
+TEST(LogDatei, OnlyARegularFileIsReadOrWritten) {
+    for (const auto art : testsupport::AlleSonderarten) {
+        TestWelt welt;
+        testsupport::SonderdateiAnlegen(welt.LogTxt(), art);
+        LogSpalten log;
+        {
+            testsupport::FifoWaechter waechter(welt.LogTxt());
+            const auto e = LogDateiLesen(welt.LogTxt(), log);
+            EXPECT_EQ(e.meldungen, QStringList{"Kontestbeginn? Keinen Logfile gefunden: LOG.TXT"})
+                << Name(art);
+        }
+        log.Anhaengen({"d", "z", "QA1ABC", "59", "K32", "59", "", "2", "", "SSB"});
+        const auto s = LogZeileSchreiben(welt.LogTxt(), log);
+        EXPECT_FALSE(s.geschrieben) << Name(art);
+        EXPECT_EQ(s.meldung, "Schreibfehler im Logfile: LOG.TXT") << Name(art);
+    }
+}
+
+// LOG.TXT has no quoting: a ";" or a line break in a value would split the record and shift every
+// column after it, so the line carries a "," and a blank instead and keeps its eleven fields.
+TEST(LogZeileSchreiben, NoValueSplitsItsRecord) {
+    TestWelt welt;
+    LogSpalten log;
+    log.Anhaengen({"d", "z", "QA;1", "59", "K;32", "59", "Z\r22", "2", "a;b\nc", "SSB"});
+    ASSERT_TRUE(LogZeileSchreiben(welt.LogTxt(), log).geschrieben);
+    EXPECT_EQ(welt.Lies("LOG.TXT"), Kopf + "1;d;z;QA,1;59;K,32;59;Z 22;2;a,b c;SSB;\r\n");
+    EXPECT_EQ(LogFelder(log.Qso(0)).DokAus, "K,32");
 }

@@ -1,4 +1,6 @@
 #include "core/SonderListen.h"
+#include "platform/Dateien.h"
+#include "support/SonderDateien.h"
 #include "support/TestUmgebung.h"
 
 #include <QDir>
@@ -50,11 +52,33 @@ TEST(ListenDatei, BoundariesOfTheLastLine) {
         EXPECT_EQ(ListenZeilen(f.daten), f.zeilen) << f.daten.toHex().toStdString();
 }
 
+// Missing, no regular file (a FIFO would hang the start, a device fill the memory) or beyond the
+// size limit: no lines.
 TEST(ListenDatei, MissingOrUnreadableGivesNoLines) {
     TestWelt welt;
     EXPECT_TRUE(ListenDateiLesen(welt.Pfad("fehlt.txt")).isEmpty());
-    ASSERT_TRUE(QDir(welt.Pfad("")).mkdir("verzeichnis.txt"));
-    EXPECT_TRUE(ListenDateiLesen(welt.Pfad("verzeichnis.txt")).isEmpty());
+    for (const auto art : testsupport::AlleSonderarten) {
+        testsupport::SonderdateiAnlegen(welt.Pfad(SonderDokDatei), art);
+        testsupport::FifoWaechter waechter(welt.Pfad(SonderDokDatei));
+        SonderListen listen;
+        SonderListenStartLaden(listen, welt.Pfad(""));
+        EXPECT_EQ(listen.SonderDOKListe.Anzahl(), 0) << Name(art);
+    }
+    QFile::remove(welt.Pfad(SonderDokDatei));
+    welt.Schreibe("gross.txt", "Z22\r\n");
+    QFile f(welt.Pfad("gross.txt"));
+    ASSERT_TRUE(f.resize(platform::TextDateiGrenze + 1));
+    EXPECT_TRUE(ListenDateiLesen(welt.Pfad("gross.txt")).isEmpty());
+}
+
+// An editor's UTF-8 byte-order mark is no part of the first entry, and the text is read as UTF-8.
+TEST(ListenDatei, Utf8ByteOrderMark) {
+    EXPECT_EQ(ListenZeilen("\xEF\xBB\xBFZ22\r\nD\xC3\x96K\r\n"),
+              (QStringList{"Z22", QStringLiteral("DÖK")}));
+    SonderListe liste;
+    liste.Setzen(ListenZeilen("\xEF\xBB\xBF"
+                              "z22\r\n"));
+    EXPECT_TRUE(liste.Enthaelt("Z22"));
 }
 
 TEST(SonderListe, LookupIgnoresCaseButNotBlanks) {

@@ -319,3 +319,42 @@ TEST(TitelNachSpeichern, SsbOrCw) {
     EXPECT_EQ(dialogs::TitelNachSpeichern(r, true), "RLP Abend / DL0ABC (SSB) -Tarvex");
     EXPECT_EQ(dialogs::TitelNachSpeichern(r, false), "RLP Abend / DL0ABC (CW) -Tarvex");
 }
+
+// A ";" or a line break in any field would end up in LOG.TXT or an export and split a record
+// there (an own DOK "K;32" shifted every column of every QSO after a restart): "Speichern" refuses
+// it with a message naming the field, stores nothing and keeps the dialog open on that field.
+TEST_F(Stationsangaben, SemicolonOrLineBreakIsRefusedInEveryField) {
+    const char* const labels[] = {"Rufzeichen der Station",
+                                  "Art des Kontest",
+                                  "Operator(s)",
+                                  "Name",
+                                  "Straße",
+                                  "PLZ / Ort",
+                                  "Telefon (gesch.)",
+                                  "Telefon (privat)",
+                                  "Eigener DOK",
+                                  "Distriktskenner"};
+    const QString falsch[] = {"K;32", "A\nB", "A\rB"};
+    for (std::size_t i = 0; i < std::size(Felder); ++i) {
+        for (const QString& text : falsch) {
+            SCOPED_TRACE(std::string(Felder[i]) + " " + text.toStdString());
+            dlg->FormCreate();
+            Feld(Felder[i])->setMaxLength(32767);
+            Feld(Felder[i])->setText(text);
+            meldungen.Leeren();
+            Klicke("OKBtn");
+            EXPECT_EQ(meldungen.Texte(),
+                      QStringList{QStringLiteral("Im Feld \"%1\" sind \";\" und Zeilenumbrüche "
+                                                 "nicht erlaubt.")
+                                      .arg(QString::fromUtf8(labels[i]))});
+            EXPECT_TRUE(dlg->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), Feld(Felder[i]));
+            EXPECT_EQ(gespeichertAufrufe, 0);
+            EXPECT_FALSE(welt.Existiert("Log.ini"));
+        }
+    }
+    EXPECT_EQ(record.FDmanagerDOK, "K32") << "the record keeps the stored values";
+    dlg->FormCreate();
+    Klicke("OKBtn");
+    EXPECT_EQ(gespeichertAufrufe, 1) << "clean fields are saved as before";
+}

@@ -1,5 +1,7 @@
 #include "platform/ProfilDatei.h"
+#include "platform/Dateien.h"
 #include "platform/Fehler.h"
+#include "support/SonderDateien.h"
 #include "support/TestUmgebung.h"
 
 #include <QFile>
@@ -136,4 +138,52 @@ TEST(ProfilInhalt, AntwortetWieProfilLesen) {
     EXPECT_EQ(inhalt->Sektionen(), QStringList({"Files", "file1", "leer", "x"}));
     EXPECT_EQ(inhalt->LeseGanzzahl("files", "count", 0), 2);
     EXPECT_FALSE(ProfilInhalt::Lade(welt.Pfad("fehlt.inf")));
+}
+
+// Anything but a regular file under the name Log.ini (a FIFO used to hang the start, /dev/zero to
+// fill the memory), and a file beyond the size limit, reads as defaults and is never rewritten.
+TEST(IniDatei, OnlyARegularFileWithinTheLimitIsRead) {
+    const auto pruefe = [](const TestWelt& welt, const char* name) {
+        IniDatei ini(welt.LogIni());
+        {
+            testsupport::FifoWaechter waechter(welt.LogIni());
+            EXPECT_EQ(ini.LeseText("Stationsangaben", "Stationscall", "CALL UNBEKANNT"),
+                      "CALL UNBEKANNT")
+                << name;
+        }
+        EXPECT_THROW(ini.SchreibeText("Fenster", "SuchLeft", "1"), Fehler) << name;
+    };
+    for (const auto art : testsupport::AlleSonderarten) {
+        TestWelt welt;
+        testsupport::SonderdateiAnlegen(welt.LogIni(), art);
+        pruefe(welt, Name(art));
+    }
+    for (const qint64 groesse : {TextDateiGrenze, TextDateiGrenze + 1}) {
+        TestWelt welt;
+        welt.Schreibe("Log.ini", "[Stationsangaben]\r\nStationscall=QA1ABC\r\n");
+        QFile f(welt.LogIni());
+        ASSERT_TRUE(f.resize(groesse)); // the rest is NUL bytes, a sparse file
+        if (groesse > TextDateiGrenze) {
+            pruefe(welt, "beyond the limit");
+            EXPECT_EQ(QFileInfo(welt.LogIni()).size(), groesse) << "not rewritten";
+        } else {
+            EXPECT_EQ(IniDatei(welt.LogIni()).LeseText("Stationsangaben", "Stationscall", ""),
+                      "QA1ABC");
+        }
+    }
+}
+
+// Saved by an editor as UTF-8 with a byte-order mark: the mark is not part of the first section's
+// name (which used to be lost, the station call read "CALL UNBEKANNT"), the text is read as UTF-8,
+// and a write keeps the file in that form.
+TEST(IniDatei, Utf8ByteOrderMark) {
+    TestWelt welt;
+    welt.Schreibe("Log.ini", "\xEF\xBB\xBF[Stationsangaben]\r\nStationscall=QA1ABC\r\n"
+                             "FDmanagerOrt=K\xC3\xB6ln\r\n");
+    IniDatei ini(welt.LogIni());
+    EXPECT_EQ(ini.LeseText("Stationsangaben", "Stationscall", "CALL UNBEKANNT"), "QA1ABC");
+    EXPECT_EQ(ini.LeseText("Stationsangaben", "FDmanagerOrt", ""), QStringLiteral("Köln"));
+    ini.SchreibeText("Fenster", "Name", QStringLiteral("Ä"));
+    EXPECT_EQ(welt.Lies("Log.ini"), "\xEF\xBB\xBF[Stationsangaben]\r\nStationscall=QA1ABC\r\n"
+                                    "FDmanagerOrt=K\xC3\xB6ln\r\n[Fenster]\r\nName=\xC3\x84\r\n");
 }

@@ -1,6 +1,8 @@
 // The search over the logged callsigns, without the window.
 #include "search/SuchTreffer.h"
 #include "core/LogSpalten.h"
+#include "core/QsoListe.h"
+#include "search/SuchGridModell.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +85,16 @@ TEST(SuchTreffer, ShortColumnDoesNotCrash) {
     ASSERT_EQ(t.size(), 2);
     EXPECT_EQ(t[1].Ut, "");
     EXPECT_EQ(t[1].Band, "");
+}
+
+// A huge value (a damaged log line) is shown by its beginning, so the grid draws at once; the hit
+// itself keeps it whole.
+TEST(SuchGridModell, AHugeValueIsShownShort) {
+    const QString riesig = "QA1" + QString(3'000'000, u'X');
+    suche::SuchGridModell modell;
+    modell.Setzen({{riesig, "1805", riesig, "2"}});
+    EXPECT_EQ(modell.index(0, 0).data().toString().size(), core::QsoListenModell::ZellenLaenge + 1);
+    EXPECT_EQ(modell.index(0, 2).data().toString().size(), core::QsoListenModell::ZellenLaenge + 1);
+    EXPECT_EQ(modell.index(0, 3).data().toString(), "2");
+    EXPECT_EQ(modell.Zeilen()[0].Call.size(), riesig.size());
 }
