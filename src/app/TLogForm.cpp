@@ -805,7 +805,22 @@ void TLogForm::Stationsangaben1Click() {
     StationsangabenDlg->activateWindow();
 }
 
+// The exports read LOG.TXT: QSOs still waiting for the disk get one more try, and if some are
+// still missing, the operator hears so before the export goes on without them.
+void TLogForm::VorDemExport() {
+    if (kontest.AusstehendeSchreiben())
+        return;
+    const qsizetype n = kontest.Ausstehend().size();
+    platform::Meldungen::Instanz().Warnung(
+        (n == 1 ? QStringLiteral("Ein QSO ist noch nicht in LOG.TXT gespeichert (rot in der "
+                                 "QSO-Liste) und fehlt im Export.")
+                : QStringLiteral("%1 QSOs sind noch nicht in LOG.TXT gespeichert (rot in der "
+                                 "QSO-Liste) und fehlen im Export.")
+                      .arg(n)));
+}
+
 void TLogForm::mnuSTFClick() {
+    VorDemExport();
     const exporte::ExportErgebnis r = exporte::StfExport(
         core::Kontest::LogPfad(), platform::ProgrammDatei(QStringLiteral("LOG.STF")), kontest.Ini,
         kontest.QsoNummer, Panel3->text(), pnlQsoPunkte->text(),
@@ -815,6 +830,7 @@ void TLogForm::mnuSTFClick() {
 }
 
 void TLogForm::mnuADIFClick() {
+    VorDemExport();
     const exporte::ExportErgebnis r = exporte::AdifExport(
         core::Kontest::LogPfad(), platform::ProgrammDatei(QStringLiteral("LOG.ADI")));
     if (r.geschrieben)

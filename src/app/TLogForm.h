@@ -160,6 +160,7 @@ private:
     void RapportBetreten(widgets::TMaskEdit* feld);
     void ZeigeAuswertung(const core::Auswertung& a);
     void ZeigeAnzahl();
+    void VorDemExport();
 
     void ArchivLaden();
     void ArchivAnzeigen();

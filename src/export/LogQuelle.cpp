@@ -1,6 +1,9 @@
 // Reading LOG.TXT and replacing an export file safely.
 #include "export/LogQuelle.h"
 
+#include "core/LogDatei.h"
+#include "platform/Codepage.h"
+#include "platform/Dateien.h"
 #include "platform/Fehler.h"
 
 #include <QDir>
@@ -22,7 +25,8 @@ platform::Fehler Unschreibbar(const QString& zielName) {
 
 QByteArray LogLesen(const QString& logPfad) {
     QFile datei(logPfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    // Only a regular file: a FIFO in LOG.TXT's place would block the export for good.
+    if (!platform::RegulaerOeffnen(datei, QIODevice::ReadOnly))
         throw Unlesbar(logPfad);
     return LogLesen(datei, logPfad);
 }
@@ -39,6 +43,13 @@ QList<int> QsoZeilenDurchgehen(const QList<QByteArrayView>& zeilen,
                                const std::function<void(const QList<QByteArray>&)>& qso) {
     QList<int> unklar;
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
+        // A line a failed write cut short is no QSO, however many fields are left of it.
+        // A whole record has its eleven ";", so only a shorter line needs the closer look.
+        if (zeilen[i].count(';') < 11 &&
+            core::ZeileAbgeschnitten(platform::AnsiNachText(zeilen[i]))) {
+            unklar.append(static_cast<int>(i + 1));
+            continue;
+        }
         const QsoZeile zeile = QsoFelder(zeilen[i]);
         if (zeile.art == ZeilenArt::Qso)
             qso(zeile.felder);

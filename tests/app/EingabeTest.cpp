@@ -2,6 +2,8 @@
 // message boxes recorded, the clock fixed.
 #include "Hauptfenster.h"
 
+#include "platform/Fehler.h"
+#include "support/AbbrechendeGeraete.h"
 #include "widgets/DatumEdit.h"
 
 #include <QComboBox>
@@ -498,4 +500,33 @@ TEST(Eingabe, NeinEndsWithTheQsoLost) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(u.meldungen.Texte(), QStringList{TLogForm::AusstehendFrage(1)});
+}
+
+// An export reads LOG.TXT: a QSO still waiting for the disk is tried once more, and where it is
+// still missing, the operator hears so before the export goes on.
+TEST(Eingabe, AnExportWarnsOfQsosNotOnTheDisk) {
+    Umgebung u;
+    auto f = Starte(u);
+    QsoTippen("QA1ABC", "K01");
+    u.meldungen.Leeren();
+    {
+        // The disk is full: LOG.TXT can be read, nothing can be added to it.
+        const testsupport::DateiGrenze grenze(QFileInfo(u.welt.LogTxt()).size());
+        QsoTippen("QA2ABC", "K02");
+        ASSERT_EQ(u.meldungen.Texte(), QStringList{"Schreibfehler im Logfile: LOG.TXT"});
+        u.meldungen.Leeren();
+        // LOG.ADI cannot be written either; the failure goes to the handler of unexpected errors.
+        EXPECT_THROW(f->mnuADIF->trigger(), platform::Fehler);
+    }
+    ASSERT_FALSE(u.meldungen.eintraege.empty());
+    EXPECT_EQ(u.meldungen.eintraege[0].art, "Warnung");
+    EXPECT_EQ(u.meldungen.eintraege[0].text,
+              "Ein QSO ist noch nicht in LOG.TXT gespeichert (rot in der QSO-Liste) und fehlt im "
+              "Export.");
+    // With room again, the next export writes the waiting QSO first and warns of nothing.
+    u.meldungen.Leeren();
+    f->mnuADIF->trigger();
+    EXPECT_EQ(u.meldungen.Texte().size(), 1);
+    EXPECT_TRUE(u.meldungen.Texte().value(0).contains("geschrieben mit 2 Sätzen"))
+        << u.meldungen.Texte().join(" | ").toStdString();
 }
