@@ -43,15 +43,13 @@ QList<int> QsoZeilenDurchgehen(const QList<QByteArrayView>& zeilen,
                                const std::function<void(const QList<QByteArray>&)>& qso) {
     QList<int> unklar;
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
-        // A line a failed write cut short is no QSO, however many fields are left of it.
-        // A whole record has its eleven ";", so only a shorter line needs the closer look.
-        if (zeilen[i].count(';') < 11 &&
-            core::ZeileAbgeschnitten(platform::AnsiNachText(zeilen[i]))) {
-            unklar.append(static_cast<int>(i + 1));
-            continue;
-        }
         const QsoZeile zeile = QsoFelder(zeilen[i]);
-        if (zeile.art == ZeilenArt::Qso)
+        // A line a failed write cut short is no QSO, even where enough fields are left of it to
+        // look like one; a whole record has its eleven ";", so only a shorter line is looked at.
+        if (zeile.art == ZeilenArt::Qso && zeilen[i].count(';') < 11 &&
+            core::ZeileAbgeschnitten(platform::AnsiNachText(zeilen[i])))
+            unklar.append(static_cast<int>(i + 1));
+        else if (zeile.art == ZeilenArt::Qso)
             qso(zeile.felder);
         else if (zeile.art == ZeilenArt::Unklar)
             unklar.append(static_cast<int>(i + 1));
