@@ -12,7 +12,7 @@ const QString MeldungFehlt = QStringLiteral("Kontestbeginn? Keinen Logfile gefun
 const QString MeldungNeuer = QStringLiteral("Diese Datendatei gehört zu einer neueren "
                                             "Programmversion\n\rSie hat nicht das gleiche "
                                             "Format. Bitte Updaten!");
-const QString MeldungSchreiben = QStringLiteral("Schreibfehler im Logfile: LOG.TXT");
+const QString MeldungSchreiben = QString::fromLatin1(LogSchreibfehler);
 const QString MeldungSchliessen = QStringLiteral("Fehler beim Schließen des Logfiles");
 
 // Compared character by character by code; a prefix is the smaller text.
@@ -51,20 +51,9 @@ void NaechstesFeld(QString& zeile, QString& feld) {
     zeile = neu;
 }
 
-LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
-    LogLadeErgebnis e;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        e.meldungen << MeldungFehlt;
-        return e;
-    }
-    // The whole file at once: one read, then the lines are cut out of it. A read error keeps
-    // what could be read.
-    const QByteArray inhalt = datei.readAll();
-    const QString text = platform::AnsiNachText(inhalt);
-    log.Reservieren(inhalt.count('\n'));
-
-    const QStringView alles(text);
+LogGliederung LogGliedern(QStringView alles) {
+    LogGliederung g;
+    g.saetze.reserve(alles.count(u'\n'));
     qsizetype pos = 0;
     bool ersteZeile = true;
     while (pos < alles.size()) {
@@ -72,7 +61,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
         qsizetype ende = pos;
         while (ende < alles.size() && alles[ende] != u'\n' && alles[ende] != u'\r')
             ++ende;
-        QStringView zeile = alles.sliced(pos, ende - pos);
+        const ZeilenLage lage{pos, ende - pos, 0};
         pos = ende;
         if (pos < alles.size() && alles[pos] == u'\r')
             ++pos;
@@ -83,20 +72,49 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
             ersteZeile = false;
             continue;
         }
+        QStringView zeile = alles.sliced(lage.anfang, lage.laenge);
         QStringView version;
         NaechstesFeld(zeile, version);
         if (NeuereVersion(version)) {
-            e.meldungen << MeldungNeuer;
+            g.neuereVersion = true;
             break;
         }
-        ++e.anzahl;
-        QStringView f;
-        for (QStringList* spalte : log.Spalten()) {
-            NaechstesFeld(zeile, f);
-            spalte->append(f.toString());
-        }
-        e.bandGelesen = true;
+        g.saetze.append({lage.anfang, lage.laenge, pos});
     }
+    return g;
+}
+
+QsoWerte SatzWerte(QStringView zeile) {
+    QStringView f;
+    NaechstesFeld(zeile, f); // the version
+    QsoWerte q;
+    for (QString* wert : q.Felder()) {
+        NaechstesFeld(zeile, f);
+        *wert = f.toString();
+    }
+    return q;
+}
+
+LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
+    LogLadeErgebnis e;
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        e.meldungen << MeldungFehlt;
+        return e;
+    }
+    // The whole file at once: one read, then the lines are cut out of it. A read error keeps
+    // what could be read.
+    e.gelesen = datei.readAll();
+    const QString text = platform::AnsiNachText(e.gelesen);
+    const QStringView alles(text);
+    const LogGliederung g = LogGliedern(alles);
+    log.Reservieren(g.saetze.size());
+    for (const ZeilenLage& satz : g.saetze)
+        log.Anhaengen(SatzWerte(alles.sliced(satz.anfang, satz.laenge)));
+    e.anzahl = static_cast<int>(g.saetze.size());
+    if (g.neuereVersion)
+        e.meldungen << MeldungNeuer;
+    e.bandGelesen = e.anzahl > 0;
     if (e.bandGelesen)
         e.letztesBand = log.SpalteBand.constLast();
     datei.close();
@@ -105,15 +123,17 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     return e;
 }
 
-QString LogZeile(const LogSpalten& log, int i) {
+QString LogZeile(const QsoWerte& q) {
     QString z = QStringLiteral("1;");
-    const auto spalten = log.Spalten();
-    for (int c = 0; c < 10; ++c) {
-        const QString& wert = (*spalten[c])[i];
-        z += (spalten[c] == &log.SpalteDokEin) ? Getrimmt(wert) : wert;
+    for (const QString* wert : q.Felder()) {
+        z += (wert == &q.DokEin) ? Getrimmt(*wert) : *wert;
         z += u';';
     }
     return z;
+}
+
+QString LogZeile(const LogSpalten& log, int i) {
+    return LogZeile(log.Qso(i));
 }
 
 LogSchreibErgebnis LogZeileSchreiben(const QString& pfad, const LogSpalten& log) {
@@ -152,6 +172,8 @@ LogSchreibErgebnis LogZeileAnhaengen(QFileDevice& datei, const LogSpalten& log) 
         e.meldung = MeldungSchreiben;
         return e;
     }
+    e.vorher = alteGroesse;
+    e.angehaengt = bytes;
     datei.close();
     if (datei.error() != QFileDevice::NoError) {
         e.meldung = MeldungSchliessen;
