@@ -4,11 +4,8 @@ include(GNUInstallDirs)
 
 set(TARVEX_PAKETIERUNG ${PROJECT_SOURCE_DIR}/packaging)
 
-install(TARGETS tarvex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The update helper restarts the program from beside it.
-if(TARGET upd)
-  install(TARGETS upd RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS tarvex upd RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${TARVEX_PAKETIERUNG}/tarvex-start DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TARVEX_PAKETIERUNG}/tarvex.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

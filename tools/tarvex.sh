@@ -17,6 +17,7 @@ pakete=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils xvfb xauth
   desktop-file-utils dpkg-dev file
+  cups
 )
 
 einrichten() {

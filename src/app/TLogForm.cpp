@@ -1,11 +1,13 @@
 #include "app/TLogForm.h"
 
 #include "app/FokusVerteiler.h"
+#include "core/LogDatei.h"
 #include "dialogs/Hinweise.h"
 #include "dialogs/TLogFormInfo.h"
 #include "dialogs/TQsoBearbeitenDlg.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
+#include "dialogs/TfrmLogUpdate.h"
 #include "export/Exporte.h"
 #include "platform/Fehler.h"
 #include "platform/Meldungen.h"
@@ -16,6 +18,7 @@
 #include "platform/Version.h"
 #include "platform/Zeitzone.h"
 #include "report/TfrmLogPdf.h"
+#include "report/TfrmPrintPreview.h"
 #include "scoring/Multiauswertung.h"
 #include "search/TSuchForm.h"
 #include "widgets/BandAuswahl.h"
@@ -34,10 +37,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <cmath>
+#include <memory>
 
 namespace app {
 namespace {
@@ -60,9 +65,17 @@ TLogForm::~TLogForm() {
     // first (they hold pointers to the callsign field and the timer), then every signal into it.
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    // The archive reader touches nothing of the window; it is only waited for.
+    if (archivLeser_) {
+        archivLeser_->disconnect(this);
+        archivLeser_->wait();
+        delete archivLeser_;
+    }
     delete fokus_;
     fokus_ = nullptr;
     delete frmLogPdf;
+    delete frmPrintPreview;
+    delete LogUpdate;
     delete LogFormInfo;
     delete StationsangabenDlg;
     delete SuchForm;
@@ -95,6 +108,7 @@ void TLogForm::FormCreate() {
     const core::HauptfensterLage lage{x(), y(), frameGeometry().width()};
     const core::StartEinstellungen e = kontest.EinstellungenLaden(lage);
     mnuStarthinweise->setChecked(e.starthinweise);
+    mnuDokVorschlag->setChecked(e.dokVorschlag);
     // 4. the stored position
     move(kontest.Ini.LogformLeft, kontest.Ini.LogformTop);
     HinweisTitel.clear();
@@ -125,6 +139,7 @@ void TLogForm::FormCreate() {
         platform::Meldungen::Instanz().Zeige(m);
     ZeigeAnzahl();
     ZeigeAuswertung(geladen.auswertung);
+    ArchivLaden();
 
     // 16. Enter as Tab, and the focus handlers of the entry mask
     qApp->installEventFilter(this);
@@ -142,15 +157,18 @@ void TLogForm::HandlerVerbinden() {
         {mnuSTF, &TLogForm::mnuSTFClick},
         {mnuADIF, &TLogForm::mnuADIFClick},
         {mnuPDF, &TLogForm::mnuPDFClick},
+        {mnuDrucken, &TLogForm::mnuDruckenClick},
         {mnuEnde, &TLogForm::mnuEndeClick},
         {Stationsangaben1, &TLogForm::Stationsangaben1Click},
         {mnuSonderstationen, &TLogForm::mnuSonderstationenClick},
         {mnuSonderDOKliste, &TLogForm::mnuSonderDOKlisteClick},
         {mnuListenNeuEinlesen, &TLogForm::mnuListenNeuEinlesenClick},
         {mnuOfflineerfassung, &TLogForm::mnuOfflineerfassungClick},
+        {mnuDokVorschlag, &TLogForm::mnuDokVorschlagClick},
         {mnuUhrUTC, &TLogForm::mnuUhrUTCClick},
         {mnuLokalzeit, &TLogForm::mnuLokalzeitClick},
         {mnuProgramminfo, &TLogForm::mnuProgramminfoClick},
+        {mnuVerCheck, &TLogForm::mnuVerCheckClick},
         {mnuStarthinweise, &TLogForm::mnuStarthinweiseClick},
     };
     for (const auto& [aktion, handler] : menue)
@@ -161,12 +179,15 @@ void TLogForm::HandlerVerbinden() {
         {RTTY1, core::Betriebsart::RTTY}, {SSTV1, core::Betriebsart::SSTV}};
     for (const auto& [aktion, art] : modi)
         connect(aktion, &QAction::triggered, this, [this, art = art] { WaehleBetriebsart(art); });
+    connect(ToolButton1, &QToolButton::clicked, this, &TLogForm::mnuDruckenClick);
     connect(ToolButton2, &QToolButton::clicked, this, &TLogForm::mnuPDFClick);
     connect(ToolButton3, &QToolButton::clicked, this, &TLogForm::ToolButton3Click);
     connect(ToolButton4, &QToolButton::clicked, this, &TLogForm::ToolButton4Click);
     connect(SpeichernButton, &QPushButton::clicked, this, &TLogForm::SpeichernButtonClick);
     connect(VerwerfenButton, &QPushButton::clicked, this, &TLogForm::VerwerfenButtonClick);
     connect(CallMaskEdit, &QLineEdit::textChanged, this, &TLogForm::CallMaskEditChange);
+    // The operator's first keystroke makes a suggested DOK his own.
+    connect(QSONrInMaskEdit, &QLineEdit::textEdited, this, &TLogForm::DokVorschlagZuruecknehmen);
     connect(TabbedNotebook1, &QTabWidget::tabBarClicked, this,
             [this] { QTimer::singleShot(0, this, &TLogForm::TabbedNotebook1Click); });
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TLogForm::TabbedNotebook1Change);
@@ -224,6 +245,7 @@ void TLogForm::FensterErzeugen() {
         HinweisTitel, HinweisTexte, [this](bool an) { mnuStarthinweise->setChecked(an); }, this);
     SuchForm = new suche::TSuchForm(kontest.Ini, kontest.Log, this, CallMaskEdit, SuchTimer,
                                     AutomatischeSuche1);
+    SuchForm->SetzeArchiv([this](const QString& call) { return kontest.Archiv.Dok(call); });
     StationsangabenDlg = new dialogs::TStationsangabenDlg(
         kontest.Ini,
         [this] {
@@ -232,7 +254,9 @@ void TLogForm::FensterErzeugen() {
         },
         this);
     LogFormInfo = new dialogs::TLogFormInfo(this);
+    LogUpdate = new dialogs::TfrmLogUpdate(this);
     frmLogPdf = new report::TfrmLogPdf(kontest, this);
+    frmPrintPreview = new report::TfrmPrintPreview(kontest, this);
 }
 
 QWidget* TLogForm::AktivesFeld() const {
@@ -400,6 +424,8 @@ bool TLogForm::Rufzeichenregel() {
     } else if (!DupeGeprueft) {
         abgewiesen = PruefeDoppelQso(CallMaskEdit->Text());
         DupeGeprueft = !abgewiesen;
+        if (DupeGeprueft)
+            DokVorschlagen();
     }
     if (abgewiesen) {
         SpeichernButton->setEnabled(false);
@@ -466,6 +492,7 @@ void TLogForm::VerwerfenButtonClick() {
     VerwerfenButton->setEnabled(false);
     CallMaskEdit->SetzeText(QString());
     QSONrInMaskEdit->SetzeText(QString());
+    DokVorschlagZuruecknehmen();
     BemerkungEdit->SetzeText(QString());
     ModeNeuAnwenden();
     FokusAuf(CallMaskEdit);
@@ -690,6 +717,67 @@ void TLogForm::mnuOfflineerfassungClick() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// DOK suggestion from earlier evenings
+
+void TLogForm::ArchivLaden() {
+    const QString ordner = core::Kontest::ArchivPfad();
+    auto gelesen = std::make_shared<core::DokArchiv>();
+    // Read beside the event loop: the window is there at once, the suggestions follow.
+    archivLeser_ =
+        QThread::create([ordner, gelesen] { *gelesen = core::Kontest::ArchivLesen(ordner); });
+    connect(archivLeser_, &QThread::finished, this, [this, gelesen] {
+        kontest.ArchivUebernehmen(std::move(*gelesen));
+        archivLeser_->deleteLater();
+        archivLeser_ = nullptr;
+        ArchivAnzeigen();
+        emit ArchivBereit();
+    });
+    ArchivAnzeigen();
+    archivLeser_->start();
+}
+
+void TLogForm::ArchivAnzeigen() {
+    mnuDokVorschlag->setToolTip(
+        ArchivGeladen() ? QStringLiteral("Archiv: %1 Stationen").arg(kontest.Archiv.Stationen())
+                        : QStringLiteral("Archiv wird gelesen"));
+}
+
+void TLogForm::mnuDokVorschlagClick() {
+    platform::IniDatei ini = Einstellungen();
+    core::DokVorschlagSchreiben(ini, mnuDokVorschlag->isChecked());
+}
+
+void TLogForm::DokVorschlagen() {
+    // What the operator typed stays; a suggestion of an earlier callsign gives way.
+    if (!dokVorschlag_ && !core::Getrimmt(QSONrInMaskEdit->Text()).isEmpty())
+        return;
+    const std::optional<QString> dok =
+        mnuDokVorschlag->isChecked() ? kontest.Archiv.Dok(CallMaskEdit->Text()) : std::nullopt;
+    if (!dok) {
+        if (dokVorschlag_) {
+            QSONrInMaskEdit->SetzeText(QString());
+            DokVorschlagZuruecknehmen();
+        }
+        return;
+    }
+    QSONrInMaskEdit->SetzeText(*dok);
+    QPalette farben = QSONrInMaskEdit->palette();
+    const QColor schrift(0, 0, 192);
+    farben.setColor(QPalette::Text, schrift);
+    farben.setColor(QPalette::HighlightedText, schrift);
+    farben.setColor(QPalette::Highlight, QColor(255, 255, 160));
+    QSONrInMaskEdit->setPalette(farben);
+    dokVorschlag_ = true;
+}
+
+void TLogForm::DokVorschlagZuruecknehmen() {
+    if (!dokVorschlag_)
+        return;
+    dokVorschlag_ = false;
+    QSONrInMaskEdit->setPalette(QPalette());
+}
+
+// ---------------------------------------------------------------------------------------------
 // Evaluation, lists, exports, windows
 
 void TLogForm::Multiauswertung() {
@@ -748,6 +836,13 @@ void TLogForm::mnuPDFClick() {
     }
 }
 
+void TLogForm::mnuDruckenClick() {
+    if (frmPrintPreview) {
+        frmPrintPreview->exec();
+        activateWindow();
+    }
+}
+
 void TLogForm::mnuSonderstationenClick() {
     platform::Shell::Instanz().OeffneDatei(
         platform::ProgrammDatei(QString::fromLatin1(core::SonderCallDatei)));
@@ -770,6 +865,13 @@ void TLogForm::mnuStarthinweiseClick() {
 void TLogForm::mnuProgramminfoClick() {
     if (LogFormInfo) {
         LogFormInfo->exec();
+        activateWindow();
+    }
+}
+
+void TLogForm::mnuVerCheckClick() {
+    if (LogUpdate) {
+        LogUpdate->exec();
         activateWindow();
     }
 }

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QStringList>
 
+class QThread;
 class QTimer;
 class QWindow;
 
@@ -20,11 +21,13 @@ class TSuchForm;
 }
 namespace report {
 class TfrmLogPdf;
-}
+class TfrmPrintPreview;
+} // namespace report
 namespace dialogs {
 class TStationsangabenDlg;
 class TStartInfoForm;
 class TLogFormInfo;
+class TfrmLogUpdate;
 } // namespace dialogs
 
 namespace app {
@@ -60,7 +63,9 @@ public:
     dialogs::TStartInfoForm* StartInfoForm = nullptr;
     dialogs::TStationsangabenDlg* StationsangabenDlg = nullptr;
     dialogs::TLogFormInfo* LogFormInfo = nullptr;
+    dialogs::TfrmLogUpdate* LogUpdate = nullptr;
     report::TfrmLogPdf* frmLogPdf = nullptr;
+    report::TfrmPrintPreview* frmPrintPreview = nullptr;
 
     // --- handlers ---
     void CallMaskEditEnter();
@@ -98,18 +103,28 @@ public:
     void mnuOfflineerfassungClick();
     bool ErfassungNachKontest() const;
 
+    // The DOK of earlier evenings, put into an empty "DOK erhalten" once the callsign passed the
+    // duplicate check; shown in its own colours until the operator types.
+    void mnuDokVorschlagClick();
+    void DokVorschlagen();
+    bool DokIstVorschlag() const { return dokVorschlag_; }
+    // The archive is read in the background at start; true once it is there.
+    bool ArchivGeladen() const { return !archivLeser_; }
+
     void Multiauswertung();
     void NeuKontestClick();
     void mnuEndeClick();
     void Stationsangaben1Click();
     void mnuSTFClick();
     void mnuADIFClick();
-    void mnuPDFClick(); // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
+    void mnuPDFClick();     // also the toolbar button "Erzeuge LOG-Datei im PDF-Format"
+    void mnuDruckenClick(); // also the toolbar button "Logbuch Druck mit Vorschau"
     void mnuSonderstationenClick();
     void mnuSonderDOKlisteClick();
     void mnuListenNeuEinlesenClick();
     void mnuStarthinweiseClick();
     void mnuProgramminfoClick();
+    void mnuVerCheckClick();
     void ToolButton4Click();
     void HinweisTimerTimer();
     void FormActivate();
@@ -133,6 +148,9 @@ public:
     // The title of the window as the start builds it.
     QString StartTitel() const;
 
+signals:
+    void ArchivBereit();
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
@@ -151,11 +169,17 @@ private:
     void ZeigeAnzahl();
     void ZeigeKorrektur(const core::Kontest::Korrektur& k, int zeile);
 
+    void ArchivLaden();
+    void ArchivAnzeigen();
+    void DokVorschlagZuruecknehmen();
+
     void FensterAktiviert(QWindow* fenster);
     bool AppMessage(QObject* objekt, QKeyEvent* taste);
     bool DateiTaste(QObject* objekt, QKeyEvent* taste);
 
     FokusVerteiler* fokus_ = nullptr;
+    QThread* archivLeser_ = nullptr;
+    bool dokVorschlag_ = false;
     bool ersteAktivierung_ = true;
     QPointer<QWidget> letztesFenster_;
 };

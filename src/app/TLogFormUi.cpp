@@ -97,6 +97,11 @@ void TLogFormUi::MenueAufbauen(QMainWindow* fenster) {
     mnuOfflineerfassung =
         neu(einst, "mnuOfflineerfassung", QStringLiteral("Erfassung nach Kontest"));
     mnuOfflineerfassung->setCheckable(true);
+    mnuDokVorschlag = neu(einst, "mnuDokVorschlag", QStringLiteral("DOK-Vorschlag aus dem Archiv"));
+    mnuDokVorschlag->setCheckable(true);
+    mnuDokVorschlag->setChecked(true);
+    // The item's tool tip tells how many stations the archive knows.
+    einst->setToolTipsVisible(true);
     auto* uhr = einst->addMenu(QStringLiteral("Uhrzeit"));
     uhr->setObjectName(QStringLiteral("mnuUhrdifferenz"));
     auto* uhrGruppe = new QActionGroup(fenster);
@@ -171,9 +176,6 @@ void TLogFormUi::WerkzeugleisteAufbauen(QWidget* flaeche) {
         *k.ziel = b;
         x += 27;
     }
-    ToolButton1->setEnabled(false); // the printed log arrives with its own window
-    mnuDrucken->setEnabled(false);
-    mnuVerCheck->setEnabled(false);
 }
 
 void TLogFormUi::EingabeseiteAufbauen(QWidget* seite) {

@@ -39,6 +39,7 @@ struct TLogFormUi {
     QAction* mnuSonderDOKliste = nullptr;
     QAction* mnuListenNeuEinlesen = nullptr;
     QAction* mnuOfflineerfassung = nullptr;
+    QAction* mnuDokVorschlag = nullptr;
     QAction* mnuUhrUTC = nullptr;
     QAction* mnuLokalzeit = nullptr;
     QAction* CW1 = nullptr;

@@ -52,6 +52,7 @@ StartEinstellungen EinstellungenLesen(const platform::IniDatei& ini, const Haupt
     e.trace = ini.LeseSchalter(QStringLiteral("Trace"), QStringLiteral("Trace"), false);
     r.ZeitmodusUTC = ini.LeseSchalter(Einstellung, QStringLiteral("UTC"), true);
     r.Operators = ini.LeseText(Station, QStringLiteral("Operators"), r.Stationscall);
+    e.dokVorschlag = ini.LeseSchalter(Einstellung, QStringLiteral("DokVorschlag"), true);
     e.starthinweise = ini.LeseSchalter(Fenster, QStringLiteral("Starthinweise"), true);
     if (!e.starthinweise) {
         // Hints switched off in another version come back once.
@@ -120,6 +121,10 @@ void StarthinweiseVersionSchreiben(platform::IniDatei& ini, const QString& datei
 
 void AutoSucheSchreiben(platform::IniDatei& ini, bool an) {
     ini.SchreibeSchalter(Fenster, QStringLiteral("AutoSuche"), an);
+}
+
+void DokVorschlagSchreiben(platform::IniDatei& ini, bool an) {
+    ini.SchreibeSchalter(Einstellung, QStringLiteral("DokVorschlag"), an);
 }
 
 } // namespace core

@@ -32,6 +32,7 @@ struct StartEinstellungen {
     IniRecord record;
     bool trace = false;
     bool starthinweise = true; // the tick of "Starthinweise anzeigen" after the version rule
+    bool dokVorschlag = true;  // the tick of "DOK-Vorschlag aus dem Archiv"
 };
 
 // The geometry the defaults of the search window's position are taken from.
@@ -67,6 +68,7 @@ void UtcSchreiben(platform::IniDatei& ini, bool utc);
 void StarthinweiseSchreiben(platform::IniDatei& ini, bool an);
 void StarthinweiseVersionSchreiben(platform::IniDatei& ini, const QString& dateiVersion);
 void AutoSucheSchreiben(platform::IniDatei& ini, bool an);
+void DokVorschlagSchreiben(platform::IniDatei& ini, bool an);
 
 // Upper case for the ASCII letters a to z only.
 QString AsciiGross(const QString& text);

@@ -7,6 +7,7 @@
 #include "platform/Version.h"
 
 #include <QDate>
+#include <QDir>
 #include <QTime>
 
 namespace core {
@@ -73,6 +74,7 @@ Kontest::LogStart Kontest::LogLaden() {
     s.meldungen = geladen.meldungen;
     logStand_.Setze(geladen.gelesen);
     Doppelte.Aufbauen(Log.SpalteCall);
+    Archiv.LaufendesLogUebernehmen(Log);
     liste_.FillQsoGrid();
     s.auswertung = Auswerten();
     ++QsoNummer;
@@ -104,6 +106,7 @@ Kontest::Gespeichert Kontest::Speichern(const QsoWerte& qso) {
     // 1. the columns (QsoNummer is now the number of QSOs), 2. the list, 3. the file
     Log.Anhaengen(qso);
     Doppelte.Hinzufuegen(qso.Call);
+    Archiv.LaufendesQsoUebernehmen(qso.Call, qso.DokEin);
     liste_.AddQsoToGrid();
     const LogSchreibErgebnis geschrieben = LogZeileSchreiben(LogPfad(), Log);
     g.aufPlatte = geschrieben.geschrieben;
@@ -193,6 +196,7 @@ Kontest::Korrektur Kontest::QsoErsetzen(int index, QsoWerte neu) {
     logStand_.Setze(e.inhalt);
     Log.Ersetzen(index, neu);
     Doppelte.Aufbauen(Log.SpalteCall);
+    Archiv.LaufendesLogUebernehmen(Log);
     liste_.QsoGeaendert(index);
     k.auswertung = Auswerten();
     return k;
@@ -209,6 +213,7 @@ Kontest::Korrektur Kontest::QsoLoeschen(int index) {
     logStand_.Setze(e.inhalt);
     Log.Entfernen(index);
     Doppelte.Aufbauen(Log.SpalteCall);
+    Archiv.LaufendesLogUebernehmen(Log);
     liste_.QsoEntfernt(index);
     --QsoNummer;
     k.ok = true;
@@ -219,6 +224,23 @@ Kontest::Korrektur Kontest::QsoLoeschen(int index) {
 Auswertung Kontest::Auswerten() {
     auswertung_ = auswerter_ ? auswerter_(Log, Ini, Sonderlisten) : Auswertung{};
     return auswertung_;
+}
+
+QString Kontest::ArchivPfad() {
+    return QDir::current().filePath(QString::fromLatin1(ArchivOrdner));
+}
+
+DokArchiv Kontest::ArchivLesen(const QString& ordner, DokArchiv::Lesung* lesung) {
+    DokArchiv a;
+    const DokArchiv::Lesung l = a.OrdnerLesen(ordner);
+    if (lesung)
+        *lesung = l;
+    return a;
+}
+
+void Kontest::ArchivUebernehmen(DokArchiv archiv) {
+    archiv.LaufendesLogUebernehmen(Log);
+    Archiv = std::move(archiv);
 }
 
 QString Kontest::SonderListenNeuEinlesen() {

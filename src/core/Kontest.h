@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Auswertung.h"
+#include "core/DokArchiv.h"
 #include "core/IniRecord.h"
 #include "core/LogKorrektur.h"
 #include "core/LogSpalten.h"
@@ -31,6 +32,8 @@ public:
     qint32 QsoNummer = 0;
     DoppelIndex Doppelte;
     SonderListen Sonderlisten;
+    // The DOKs of earlier evenings and of this one, by base callsign.
+    DokArchiv Archiv;
     QsoListenModell& Liste() { return liste_; }
     const Auswertung& LetzteAuswertung() const { return auswertung_; }
 
@@ -79,6 +82,12 @@ public:
 
     // The evaluation over the whole log, as after a save.
     Auswertung Auswerten();
+
+    // The archive folder beside LOG.TXT, and the archive read from it (any thread); the result
+    // is handed over with ArchivUebernehmen, which adds the running log as the most recent.
+    static QString ArchivPfad();
+    static DokArchiv ArchivLesen(const QString& ordner, DokArchiv::Lesung* lesung = nullptr);
+    void ArchivUebernehmen(DokArchiv archiv);
 
     // "Sonderlisten neu einlesen": the text of the box that reports what was read.
     QString SonderListenNeuEinlesen();

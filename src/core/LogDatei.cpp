@@ -99,6 +99,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     LogLadeErgebnis e;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
+        e.unlesbar = true;
         e.meldungen << MeldungFehlt;
         return e;
     }
@@ -112,6 +113,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     for (const ZeilenLage& satz : g.saetze)
         log.Anhaengen(SatzWerte(alles.sliced(satz.anfang, satz.laenge)));
     e.anzahl = static_cast<int>(g.saetze.size());
+    e.neuereVersion = g.neuereVersion;
     if (g.neuereVersion)
         e.meldungen << MeldungNeuer;
     e.bandGelesen = e.anzahl > 0;

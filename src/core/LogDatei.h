@@ -46,7 +46,9 @@ struct LogLadeErgebnis {
     QStringList meldungen;    // to be shown in plain boxes, in order
     bool bandGelesen = false; // at least one record was read
     QString letztesBand;      // the band of the last record read
-    QByteArray gelesen;       // the bytes the records came from
+    bool unlesbar = false;      // the file is missing or could not be opened
+    bool neuereVersion = false; // the load stopped at a record of a newer version
+    QByteArray gelesen;         // the bytes the records came from
 };
 
 // Appends the records of the file to the (empty) columns.

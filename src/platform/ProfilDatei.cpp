@@ -117,6 +117,20 @@ Fundstelle Suche(const QStringList& zeilen, QStringView sektion, QStringView sch
     return f;
 }
 
+// The value of a key line: trimmed, without one pair of enclosing quotes, cut to the longest
+// value a read returns.
+QString Wert(const QString& zeile) {
+    QStringView wert = Getrimmt(QStringView(zeile).sliced(zeile.indexOf(u'=') + 1));
+    if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
+        wert.back() == wert.front())
+        wert = wert.sliced(1, wert.size() - 2);
+    return wert.left(ProfilWertMaxLaenge).toString();
+}
+
+QString Gefaltet(QStringView name) {
+    return name.toString().toCaseFolded();
+}
+
 } // namespace
 
 std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
@@ -127,12 +141,7 @@ std::optional<QString> ProfilLesen(const QString& datei, const QString& sektion,
     const Fundstelle f = Suche(*zeilen, sektion, schluessel);
     if (f.schluessel < 0)
         return std::nullopt;
-    const QString& zeile = (*zeilen)[f.schluessel];
-    QStringView wert = Getrimmt(QStringView(zeile).sliced(zeile.indexOf(u'=') + 1));
-    if (wert.size() >= 2 && (wert.front() == u'"' || wert.front() == u'\'') &&
-        wert.back() == wert.front())
-        wert = wert.sliced(1, wert.size() - 2);
-    return wert.left(ProfilWertMaxLaenge).toString();
+    return Wert((*zeilen)[f.schluessel]);
 }
 
 bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString& schluessel,
@@ -208,6 +217,61 @@ std::optional<qint32> ProfilGanzzahl(const QString& text) {
     if (wert > 0x7FFFFFFFLL || wert < -0x80000000LL)
         return std::nullopt;
     return static_cast<qint32>(wert);
+}
+
+std::optional<ProfilInhalt> ProfilInhalt::Lade(const QString& datei) {
+    const auto zeilen = Zeilen(datei);
+    if (!zeilen)
+        return std::nullopt;
+    ProfilInhalt inhalt;
+    // As the Windows functions do: only the first section of a name and the first line of a key
+    // within it count, and lines before the first section belong to none.
+    QHash<QString, QString>* sektion = nullptr;
+    for (const QString& zeile : *zeilen) {
+        if (const auto name = SektionsName(zeile)) {
+            const QString schluessel = Gefaltet(*name);
+            if (inhalt.werte_.contains(schluessel)) {
+                sektion = nullptr;
+            } else {
+                sektion = &inhalt.werte_[schluessel];
+                inhalt.sektionen_ << name->toString();
+            }
+            continue;
+        }
+        if (!sektion)
+            continue;
+        if (const auto key = SchluesselName(zeile)) {
+            const QString schluessel = Gefaltet(key->first);
+            if (!sektion->contains(schluessel))
+                sektion->insert(schluessel, Wert(zeile));
+        }
+    }
+    return inhalt;
+}
+
+std::optional<QString> ProfilInhalt::Lies(const QString& sektion, const QString& schluessel) const {
+    const auto s = werte_.constFind(Gefaltet(sektion));
+    if (s == werte_.cend())
+        return std::nullopt;
+    const auto w = s->constFind(Gefaltet(schluessel));
+    if (w == s->cend())
+        return std::nullopt;
+    return *w;
+}
+
+QString ProfilInhalt::LeseText(const QString& sektion, const QString& schluessel,
+                               const QString& vorgabe) const {
+    return Lies(sektion, schluessel).value_or(vorgabe);
+}
+
+qint32 ProfilInhalt::LeseGanzzahl(const QString& sektion, const QString& schluessel,
+                                  qint32 vorgabe) const {
+    const auto text = Lies(sektion, schluessel);
+    return text ? ProfilGanzzahl(*text).value_or(vorgabe) : vorgabe;
+}
+
+QStringList ProfilInhalt::Sektionen() const {
+    return sektionen_;
 }
 
 IniDatei::IniDatei(QString pfad) : pfad_(std::move(pfad)) {}

@@ -4,7 +4,9 @@
 // file anew, so two writers never see stale values.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace platform {
@@ -24,6 +26,25 @@ bool ProfilSchreiben(const QString& datei, const QString& sektion, const QString
 // digits, or hexadecimal digits after "0x", "0X", "$", "x" or "X". Anything else, or a value out
 // of range, gives nothing.
 std::optional<qint32> ProfilGanzzahl(const QString& text);
+
+// A profile file read once, for a reader that asks many keys of one file (a file from the
+// network, say): the same answers as ProfilLesen, without reading the file again for each key.
+class ProfilInhalt {
+public:
+    // Nothing when the file cannot be read.
+    static std::optional<ProfilInhalt> Lade(const QString& datei);
+
+    std::optional<QString> Lies(const QString& sektion, const QString& schluessel) const;
+    QString LeseText(const QString& sektion, const QString& schluessel,
+                     const QString& vorgabe = QString()) const;
+    qint32 LeseGanzzahl(const QString& sektion, const QString& schluessel, qint32 vorgabe) const;
+    // The names of the sections, each as first written in the file.
+    QStringList Sektionen() const;
+
+private:
+    QHash<QString, QHash<QString, QString>> werte_; // by case-folded section and key
+    QStringList sektionen_;
+};
 
 // The file object every reader and writer of Log.ini opens for one access.
 class IniDatei {

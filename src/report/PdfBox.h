@@ -5,6 +5,7 @@
 
 #include "platform/Fehler.h"
 #include "report/PdfFormat.h"
+#include "report/Zeichenarten.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -34,10 +35,7 @@ private:
 };
 
 enum TLengthUnit { luTenth, luPoint };
-enum TPrinterOrientation { poPortrait, poLandscape };
 enum TImageCompressMode { cpNone, cpZlib, cpJpeg };
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
-enum TBrushStyle { bsSolid, bsClear };
 
 // Character sets of a font; the writer encodes text for the first three.
 inline constexpr int ANSI_CHARSET = 0;

@@ -25,4 +25,8 @@ QList<TrefferZeile> TrefferSuchen(const core::LogSpalten& log, const QString& te
     return treffer;
 }
 
+TrefferZeile ArchivZeile(const QString& call, const QString& dok) {
+    return {call, QString(), dok, QStringLiteral("Archiv")};
+}
+
 } // namespace suche

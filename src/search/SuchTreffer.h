@@ -27,4 +27,7 @@ QString UtAusZeit(const QString& zeit);
 // An empty text matches nothing: it would otherwise list the whole log.
 QList<TrefferZeile> TrefferSuchen(const core::LogSpalten& log, const QString& text);
 
+// The line of the archive's DOK for the typed callsign, marked as the archive's.
+TrefferZeile ArchivZeile(const QString& call, const QString& dok);
+
 } // namespace suche

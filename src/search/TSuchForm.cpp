@@ -50,7 +50,7 @@ TSuchForm::TSuchForm(core::IniRecord& record, const core::LogSpalten& log, QWidg
 
     const platform::IniDatei ini(platform::EinstellungsDatei());
     const core::HauptfensterLage lage{hauptfenster_->x(), hauptfenster_->y(),
-                                     hauptfenster_->frameGeometry().width()};
+                                      hauptfenster_->frameGeometry().width()};
     const core::SuchEinstellungen s = core::SuchEinstellungenLesen(ini, lage);
     record_.SuchLeft = s.left;
     record_.SuchTop = s.top;
@@ -190,6 +190,10 @@ void TSuchForm::ResetSuchGrid() {
 bool TSuchForm::FillSuchGrid() {
     QList<TrefferZeile> treffer = TrefferSuchen(log_, callFeld_->text());
     const bool gefunden = !treffer.isEmpty();
+    if (gefunden && archivDok_) {
+        if (const std::optional<QString> dok = archivDok_(callFeld_->text()))
+            treffer.append(ArchivZeile(callFeld_->text(), *dok));
+    }
     modell_->Setzen(std::move(treffer));
     return gefunden;
 }

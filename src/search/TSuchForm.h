@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 class QAbstractItemModel;
 class QAction;
@@ -46,8 +48,13 @@ public:
     void Verbergen();
 
     void ResetSuchGrid();
-    // True when at least one QSO matched.
+    // True when at least one QSO matched. Where the archive knows the typed callsign, its DOK
+    // follows the hits in a line of its own.
     bool FillSuchGrid();
+
+    // The archive's DOK of a callsign, if it knows one.
+    using ArchivDok = std::function<std::optional<QString>(const QString& call)>;
+    void SetzeArchiv(ArchivDok archivDok) { archivDok_ = std::move(archivDok); }
     void ZeigeSuchform();
 
     void SuchSchliessenButtonClick();
@@ -77,6 +84,7 @@ private:
 
     core::IniRecord& record_;
     const core::LogSpalten& log_;
+    ArchivDok archivDok_;
     QWidget* hauptfenster_;
     QLineEdit* callFeld_;
     QTimer* suchTimer_;

@@ -5,12 +5,18 @@
 #include "crash/TarvexAnwendung.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
+#include "dialogs/TfrmLogUpdate.h"
+#include "platform/Drucker.h"
+#include "report/PagePrinter.h"
+#include "support/TestDrucker.h"
 #include "report/TfrmLogPdf.h"
+#include "report/TfrmPrintPreview.h"
 #include "search/TSuchForm.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
 using namespace testsupport;
@@ -210,4 +216,59 @@ TEST(Zusammenspiel, PdfEvaluationFromTheMenuAndTheToolbar) {
         EXPECT_TRUE(u.meldungen.Texte()[0].startsWith("Logdatei mit Auswertung wurde in Datei "));
         EXPECT_TRUE(QFileInfo::exists(report::TfrmLogPdf::PdfDatei()));
     }
+}
+
+// "Drucke Papier" and its toolbar button open the preview modally with the log laid out; the
+// report leaves the status panels as they are.
+TEST(Zusammenspiel, PrintedLogFromTheMenuAndTheToolbar) {
+    Umgebung u;
+    testsupport::TestDrucker drucker;
+    platform::Drucker::SetzeInstanz(&drucker);
+    const auto zurueck = qScopeGuard([] { platform::Drucker::SetzeInstanz(nullptr); });
+    u.welt.Schreibe("Log.ini",
+                    "[Stationsangaben]\r\nFDmanagerDOK=K32\r\n[Fenster]\r\nStarthinweise=0\r\n");
+    u.welt.Schreibe("LOG.TXT", LogKopf + "1;24.03.2026;19:01:00;QA1AA;59;K32;59;K32;80;;SSB;\r\n"
+                                         "1;24.03.2026;19:02:00;QA1AB;59;K32;59;K01;80;;SSB;\r\n");
+    auto f = Starte(u);
+    EXPECT_TRUE(f->mnuDrucken->isEnabled());
+    EXPECT_TRUE(f->ToolButton1->isEnabled());
+    EXPECT_EQ(f->ToolButton1->toolTip(), "Logbuch Druck mit Vorschau");
+    const QString multis = f->Panel3->text();
+    const QString punkte = f->pnlQsoPunkte->text();
+    for (const auto& oeffnen : std::initializer_list<std::function<void()>>{
+             [&] { f->mnuDrucken->trigger(); }, [&] { f->ToolButton1->click(); }}) {
+        bool modal = false;
+        QStringList texte;
+        QTimer::singleShot(0, f.get(), [&] {
+            modal = f->frmPrintPreview->isVisible() && f->frmPrintPreview->isModal();
+            texte = f->frmPrintPreview->PagePrinter1->Page(1).Texte();
+            f->frmPrintPreview->btnExitPrintpreview->click();
+        });
+        oeffnen();
+        EXPECT_TRUE(modal);
+        EXPECT_FALSE(f->frmPrintPreview->isVisible());
+        EXPECT_TRUE(texte.contains("QA1AB")) << texte.join(" / ").toStdString();
+        EXPECT_EQ(f->Panel3->text(), multis);
+        EXPECT_EQ(f->pnlQsoPunkte->text(), punkte);
+    }
+}
+
+// "Info" -> "Versionsprüfung" opens the update window modally.
+TEST(Zusammenspiel, VersionCheckFromTheInfoMenu) {
+    Umgebung u;
+    auto f = Starte(u);
+    EXPECT_TRUE(f->mnuVerCheck->isEnabled());
+    bool modal = false;
+    QString titel, knopf;
+    QTimer::singleShot(0, f.get(), [&] {
+        modal = f->LogUpdate->isVisible() && f->LogUpdate->isModal();
+        titel = f->LogUpdate->windowTitle();
+        knopf = f->LogUpdate->Button1->text();
+        f->LogUpdate->reject();
+    });
+    f->mnuVerCheck->trigger();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(titel, "Update");
+    EXPECT_EQ(knopf, "Auf neue Version prüfen");
+    EXPECT_FALSE(f->LogUpdate->isVisible());
 }

@@ -217,6 +217,8 @@ TEST(Korrektur, AChangedQsoReachesTheFileTheListTheIndexAndTheEvaluation) {
     EXPECT_EQ(s.k.QsoNummer, 4);
     EXPECT_EQ(s.k.RufzeichenPruefen("QA3CC"), Kontest::Pruefung::Neu) << "the old call is free";
     EXPECT_EQ(s.k.RufzeichenPruefen("QA7XY/P"), Kontest::Pruefung::Gearbeitet);
+    EXPECT_EQ(s.k.Archiv.Dok("QA7XY"), "NEU") << "the DOK suggestion follows";
+    EXPECT_EQ(s.k.Archiv.Dok("QA3CC"), std::nullopt);
 
     // Saving the same values again writes nothing.
     const QByteArray bak = s.welt.Lies("LOG.BAK");
@@ -240,6 +242,8 @@ TEST(Korrektur, ADeletedQsoLeavesTheFileTheListTheIndexAndTheCount) {
     EXPECT_EQ(s.Liste(), (QStringList{"QA3CC", "QA1AA"}));
     EXPECT_EQ(k.auswertung.Multis, 2);
     EXPECT_EQ(s.k.RufzeichenPruefen("QA2BB"), Kontest::Pruefung::Neu);
+    EXPECT_EQ(s.k.Archiv.Dok("QA2BB"), std::nullopt);
+    EXPECT_EQ(s.k.Archiv.Dok("QA3CC"), "Z22");
 
     // Down to nothing: the header stays, the list keeps its one empty row.
     ASSERT_TRUE(s.k.QsoLoeschen(1).ok);

@@ -34,8 +34,7 @@ QStringList ErwarteteDateien() {
     };
     for (int g : Symbolgroessen)
         dateien << QStringLiteral("share/icons/hicolor/%1x%1/apps/tarvex.png").arg(g);
-    if (TARVEX_MIT_UPD)
-        dateien << QStringLiteral("bin/upd");
+    dateien << QStringLiteral("bin/upd");
     dateien.sort();
     return dateien;
 }
@@ -242,9 +241,7 @@ TEST_F(Installation, StartWithUnwritableProgramDirectoryMakesTheUserFolder) {
         programm.kill();
         programm.waitForFinished();
     }
-    EXPECT_EQ(QDir(bin).entryList(QDir::Files),
-              (QStringList{"tarvex", "tarvex-start"}) +
-                  (TARVEX_MIT_UPD ? QStringList{"upd"} : QStringList{}));
+    EXPECT_EQ(QDir(bin).entryList(QDir::Files), (QStringList{"tarvex", "tarvex-start", "upd"}));
 }
 
 // The Debian package holds the same tree under /usr, named for the version and the machine.

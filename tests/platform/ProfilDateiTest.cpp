@@ -113,3 +113,27 @@ TEST(IniDatei, UnreadableFileIsNotReplaced) {
     }
     EXPECT_TRUE(QFileInfo(welt.LogIni()).isSymLink());
 }
+
+TEST(ProfilInhalt, AntwortetWieProfilLesen) {
+    TestWelt welt;
+    welt.Schreibe("steuer.inf",
+                  "vor=der ersten Sektion\r\n[Files]\n count = 2 \r\n[file1]\r\nurl=\"http://a/b\""
+                  "\r\nURL=zweite\r\nohne Gleich\r\n[FILE1]\r\nurl=doppelte Sektion\r\n"
+                  "[ leer ]\r\n[x]\r\nk=\xE4\r\nlang=" +
+                      QByteArray(3000, 'l') + "\r\n[kaputt\r\nk=gehoert zu x\r\n");
+    const auto inhalt = ProfilInhalt::Lade(welt.Pfad("steuer.inf"));
+    ASSERT_TRUE(inhalt);
+    const std::pair<const char*, const char*> fragen[] = {
+        {"files", "count"}, {"FILE1", "url"}, {"file1", "ohne Gleich"},
+        {"", "vor"},        {"leer", "k"},    {"x", "k"},
+        {"x", "lang"},      {"X", "K"},       {"fehlt", "k"},
+        {"kaputt", "k"},    {"file2", "url"},
+    };
+    for (const auto& [sektion, schluessel] : fragen)
+        EXPECT_EQ(inhalt->Lies(sektion, schluessel),
+                  ProfilLesen(welt.Pfad("steuer.inf"), sektion, schluessel))
+            << sektion << "/" << schluessel;
+    EXPECT_EQ(inhalt->Sektionen(), QStringList({"Files", "file1", "leer", "x"}));
+    EXPECT_EQ(inhalt->LeseGanzzahl("files", "count", 0), 2);
+    EXPECT_FALSE(ProfilInhalt::Lade(welt.Pfad("fehlt.inf")));
+}
