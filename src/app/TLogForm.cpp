@@ -4,6 +4,7 @@
 #include "core/LogDatei.h"
 #include "dialogs/Hinweise.h"
 #include "dialogs/TLogFormInfo.h"
+#include "dialogs/TQsoBearbeitenDlg.h"
 #include "dialogs/TStartInfoForm.h"
 #include "dialogs/TStationsangabenDlg.h"
 #include "dialogs/TfrmLogUpdate.h"
@@ -35,6 +36,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -188,6 +190,8 @@ void TLogForm::HandlerVerbinden() {
     connect(QSONrInMaskEdit, &QLineEdit::textEdited, this, &TLogForm::DokVorschlagZuruecknehmen);
     connect(TabbedNotebook1, &QTabWidget::tabBarClicked, this,
             [this] { QTimer::singleShot(0, this, &TLogForm::TabbedNotebook1Click); });
+    connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TLogForm::TabbedNotebook1Change);
+    connect(QsoGrid, &QTableView::doubleClicked, this, &TLogForm::QsoGridDblClick);
     connect(UhrTimer1, &QTimer::timeout, this, &TLogForm::UhrTimer1Timer);
     connect(HinweisTimer, &QTimer::timeout, this, &TLogForm::HinweisTimerTimer);
     lblMode->installEventFilter(this);
@@ -346,6 +350,10 @@ bool TLogForm::AppMessage(QObject* objekt, QKeyEvent* taste) {
     if (widget == SpeichernButton &&
         (k == Qt::Key_Escape || (enter && taste->modifiers() & Qt::ShiftModifier))) {
         SpeichernButtonKeyPress(enter ? 13 : 27, taste->modifiers());
+        return true;
+    }
+    if (widget == QsoGrid && (enter || k == Qt::Key_Delete)) {
+        QsoGridKeyDown(enter ? 13 : 46);
         return true;
     }
     if (!enter)
@@ -911,6 +919,61 @@ void TLogForm::TabbedNotebook1Enter() {
 void TLogForm::TabbedNotebook1Click() {
     if (TabbedNotebook1->currentIndex() == 0)
         FokusAuf(CallMaskEdit);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The QSO list
+
+// The list in front puts the keyboard on its newest row, where a correction is most often due.
+void TLogForm::TabbedNotebook1Change(int seite) {
+    if (seite != 1)
+        return;
+    QsoGrid->setCurrentIndex(QsoModell->index(0, 0));
+    QsoGrid->selectRow(0);
+}
+
+void TLogForm::QsoGridDblClick(const QModelIndex& index) {
+    if (index.isValid())
+        QsoBearbeiten(index.row());
+}
+
+void TLogForm::QsoGridKeyDown(int taste) {
+    const QModelIndex zeile = QsoGrid->currentIndex();
+    if (!zeile.isValid())
+        return;
+    if (taste == 13)
+        QsoBearbeiten(zeile.row());
+    else if (taste == 46)
+        QsoLoeschen(zeile.row());
+}
+
+void TLogForm::QsoBearbeiten(int zeile) {
+    const int qso = QsoModell->QsoIndex(zeile);
+    if (qso < 0)
+        return; // the empty row of an empty log
+    dialogs::TQsoBearbeitenDlg dlg(kontest, qso, this);
+    dlg.exec();
+    activateWindow();
+    if (dlg.Ergebnis() != dialogs::TQsoBearbeitenDlg::Ausgang::Abgebrochen)
+        ZeigeKorrektur(dlg.Korrektur(), zeile);
+}
+
+void TLogForm::QsoLoeschen(int zeile) {
+    const int qso = QsoModell->QsoIndex(zeile);
+    if (qso < 0)
+        return;
+    const std::optional<core::Kontest::Korrektur> k = dialogs::QsoLoeschenNachFrage(kontest, qso);
+    if (k && k->ok)
+        ZeigeKorrektur(*k, zeile);
+}
+
+void TLogForm::ZeigeKorrektur(const core::Kontest::Korrektur& k, int zeile) {
+    ZeigeAnzahl();
+    ZeigeAuswertung(k.auswertung);
+    // The keyboard stays on the row, after a deletion on the one that took its place.
+    const int r = std::min(zeile, QsoModell->rowCount() - 1);
+    QsoGrid->setCurrentIndex(QsoModell->index(r, 0));
+    QsoGrid->selectRow(r);
 }
 
 // ---------------------------------------------------------------------------------------------

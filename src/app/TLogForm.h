@@ -1,6 +1,7 @@
-// The main window: the handlers of the menu, the toolbar, the entry mask and the clock, each of
-// which calls the running contest (core::Kontest) and shows what it returns. The controls come
-// from the builder (TLogFormUi), the order of the field handlers from the focus dispatcher.
+// The main window: the handlers of the menu, the toolbar, the entry mask, the QSO list and the
+// clock, each of which calls the running contest (core::Kontest) and shows what it returns. The
+// controls come from the builder (TLogFormUi), the order of the field handlers from the focus
+// dispatcher.
 #pragma once
 
 #include "app/TLogFormUi.h"
@@ -129,6 +130,14 @@ public:
     void FormActivate();
     void TabbedNotebook1Enter();
     void TabbedNotebook1Click();
+    void TabbedNotebook1Change(int seite);
+
+    // The QSO list: Enter or a double-click on a row opens "QSO bearbeiten", Delete asks and
+    // deletes; the list, the count and the panels then follow as after a save.
+    void QsoGridDblClick(const QModelIndex& index);
+    void QsoGridKeyDown(int taste);
+    void QsoBearbeiten(int zeile);
+    void QsoLoeschen(int zeile);
 
     // The control that has or last had the focus in this window.
     QWidget* AktivesFeld() const;
@@ -161,6 +170,7 @@ private:
     void ZeigeAuswertung(const core::Auswertung& a);
     void ZeigeAnzahl();
     void VorDemExport();
+    void ZeigeKorrektur(const core::Kontest::Korrektur& k, int zeile);
 
     void ArchivLaden();
     void ArchivAnzeigen();

@@ -327,7 +327,8 @@ void TLogFormUi::ListenseiteAufbauen(QWidget* seite, core::QsoListenModell* mode
     QsoGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QsoGrid->setTextElideMode(Qt::ElideNone);
     QsoGrid->setWordWrap(false);
-    QsoGrid->setFocusPolicy(Qt::NoFocus);
+    // Reached with the keyboard once the list is in front: the arrows walk its rows.
+    QsoGrid->setFocusPolicy(Qt::StrongFocus);
     QsoGrid->setTabKeyNavigation(false);
 }
 

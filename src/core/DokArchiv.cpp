@@ -68,6 +68,7 @@ void DokArchiv::Uebernehmen(const LogSpalten& log) {
 }
 
 void DokArchiv::LaufendesLogUebernehmen(const LogSpalten& log) {
+    laufend_.clear();
     for (int i = 0; i < log.Anzahl(); ++i)
         LaufendesQsoUebernehmen(log.SpalteCall.value(i), log.SpalteDokEin.value(i));
 }

@@ -28,6 +28,8 @@ public:
     // The QSOs of one log, in log order; those of the running log are passed last.
     void Uebernehmen(const LogSpalten& log);
     // The QSOs of the running log: more recent than everything archived, the latest one last.
+    // They replace what was known of the running log, so a corrected or deleted QSO is
+    // forgotten with its DOK.
     void LaufendesLogUebernehmen(const LogSpalten& log);
     void LaufendesQsoUebernehmen(const QString& call, const QString& dok);
 

@@ -1,11 +1,13 @@
 // The running contest without a window: the settings record, the in-memory log with its counter,
 // the duplicate index, the special lists, the list model and the last evaluation, with the
-// start-up loading and the save sequence. The main window owns one and shows what it returns.
+// start-up loading, the save sequence and the correction of a logged QSO. The main window owns
+// one and shows what it returns.
 #pragma once
 
 #include "core/Auswertung.h"
 #include "core/DokArchiv.h"
 #include "core/IniRecord.h"
+#include "core/LogKorrektur.h"
 #include "core/LogSpalten.h"
 #include "core/QsoListe.h"
 #include "core/Rufzeichen.h"
@@ -69,6 +71,22 @@ public:
     const QList<int>& Ausstehend() const { return ausstehend_; }
     // Tries to write them now; true when none is left waiting.
     bool AusstehendeSchreiben();
+    struct Korrektur {
+        bool ok = false;
+        QString meldung;       // the plain box to show when refused or not written
+        int feld = -1;         // the field a refusal is about (a QsoFeld), -1 for none
+        Auswertung auswertung; // after a change
+    };
+    // The checks of a corrected QSO before anything is written, with the entry mask's rules and
+    // texts. A value left as it was passes (the band, a callsign that the log holds twice); the
+    // reports are checked again when the mode changed. A time "hh:mm" becomes "hh:mm:00", as a
+    // save writes it.
+    Korrektur QsoPruefen(int index, QsoWerte& neu) const;
+    // QSO `index` (0 the oldest) replaced by `neu` or removed: LOG.TXT rewritten with only its
+    // line changed, then the log, the duplicate index, the list, the counter and the evaluation
+    // follow as after a save. A refusal or a failed write changes nothing.
+    Korrektur QsoErsetzen(int index, QsoWerte neu);
+    Korrektur QsoLoeschen(int index);
 
     // The evaluation over the whole log, as after a save.
     Auswertung Auswerten();
@@ -84,6 +102,8 @@ public:
 
     // The file the log is kept in: LOG.TXT in the working directory.
     static QString LogPfad();
+    // The file a correction keeps the previous LOG.TXT in.
+    static QString LogSicherungPfad();
 
 private:
     Auswerter auswerter_;
@@ -93,6 +113,7 @@ private:
 
     // Writes the waiting QSOs; the message of a failure, or an empty text.
     QString Nachschreiben();
+    LogFingerabdruck logStand_;
 };
 
 } // namespace core

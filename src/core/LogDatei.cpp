@@ -14,7 +14,7 @@ const QString MeldungFehlt = QStringLiteral("Kontestbeginn? Keinen Logfile gefun
 const QString MeldungNeuer = QStringLiteral("Diese Datendatei gehört zu einer neueren "
                                             "Programmversion\n\rSie hat nicht das gleiche "
                                             "Format. Bitte Updaten!");
-const QString MeldungSchreiben = QStringLiteral("Schreibfehler im Logfile: LOG.TXT");
+const QString MeldungSchreiben = QString::fromLatin1(LogSchreibfehler);
 const QString MeldungSchliessen = QStringLiteral("Fehler beim Schließen des Logfiles");
 
 enum class Version { Lesbar, Neuer, KeineZahl };
@@ -106,6 +106,66 @@ bool ZeileAbgeschnitten(QStringView zeile) {
     return true;
 }
 
+LogGliederung LogGliedern(QStringView alles) {
+    LogGliederung g;
+    g.saetze.reserve(alles.count(u'\n'));
+    qsizetype pos = 0;
+    int nummer = 0;
+    while (pos < alles.size()) {
+        // A line ends at CR LF, at a lone LF or at a lone CR.
+        qsizetype ende = pos;
+        while (ende < alles.size() && alles[ende] != u'\n' && alles[ende] != u'\r')
+            ++ende;
+        const ZeilenLage lage{pos, ende - pos, 0};
+        pos = ende;
+        if (pos < alles.size() && alles[pos] == u'\r')
+            ++pos;
+        if (pos < alles.size() && alles[pos] == u'\n' && (pos == ende || alles[ende] == u'\r'))
+            ++pos;
+
+        if (++nummer == 1)
+            continue;
+        QStringView zeile = alles.sliced(lage.anfang, lage.laenge);
+        if (ZeileAbgeschnitten(zeile)) {
+            g.abgeschnitten << nummer;
+            continue;
+        }
+        QStringView version;
+        NaechstesFeld(zeile, version);
+        const Version art = VersionPruefen(version);
+        if (art == Version::KeineZahl) {
+            g.ohneVersion << nummer;
+            continue;
+        }
+        if (art == Version::Neuer) {
+            g.neuereVersion = true;
+            break;
+        }
+        g.saetze.append({lage.anfang, lage.laenge, pos});
+    }
+    return g;
+}
+
+QsoWerte SatzWerte(QStringView zeile) {
+    QStringView f;
+    NaechstesFeld(zeile, f); // the version
+    QsoWerte q;
+    // A short record repeats its last value in every further field; the copies share one string,
+    // so a huge value is held once, not ten times.
+    QStringView vorher;
+    const QString* vorherText = nullptr;
+    for (QString* wert : q.Felder()) {
+        NaechstesFeld(zeile, f);
+        if (vorherText && f.data() == vorher.data() && f.size() == vorher.size())
+            *wert = *vorherText;
+        else
+            *wert = f.toString();
+        vorher = f;
+        vorherText = wert;
+    }
+    return q;
+}
+
 LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     QFile datei(pfad);
     if (!platform::RegulaerOeffnen(datei, QIODevice::ReadOnly)) {
@@ -118,6 +178,7 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
     // what could be read.
     const QByteArray inhalt = datei.readAll();
     LogLadeErgebnis e = LogInhaltLesen(inhalt, log);
+    e.gelesen = inhalt;
     datei.close();
     if (datei.error() != QFileDevice::NoError && datei.error() != QFileDevice::ReadError)
         e.meldungen << MeldungSchliessen;
@@ -127,63 +188,21 @@ LogLadeErgebnis LogDateiLesen(const QString& pfad, LogSpalten& log) {
 LogLadeErgebnis LogInhaltLesen(QByteArrayView inhalt, LogSpalten& log) {
     LogLadeErgebnis e;
     const QString text = platform::AnsiNachText(inhalt);
-    log.Reservieren(inhalt.count('\n'));
-
     const QStringView alles(text);
-    qsizetype pos = 0;
-    int nummer = 0;
-    bool neuer = false;
-    while (pos < alles.size()) {
-        // A line ends at CR LF, at a lone LF or at a lone CR.
-        qsizetype ende = pos;
-        while (ende < alles.size() && alles[ende] != u'\n' && alles[ende] != u'\r')
-            ++ende;
-        QStringView zeile = alles.sliced(pos, ende - pos);
-        pos = ende;
-        if (pos < alles.size() && alles[pos] == u'\r')
-            ++pos;
-        if (pos < alles.size() && alles[pos] == u'\n' && (pos == ende || alles[ende] == u'\r'))
-            ++pos;
-
-        if (++nummer == 1)
-            continue;
-        if (ZeileAbgeschnitten(zeile)) {
-            e.abgeschnitten << nummer;
-            continue;
-        }
-        QStringView version;
-        NaechstesFeld(zeile, version);
-        const Version art = VersionPruefen(version);
-        if (art == Version::KeineZahl) {
-            e.ohneVersion << nummer;
-            continue;
-        }
-        if (art == Version::Neuer) {
-            neuer = true;
-            e.neuereVersion = true;
-            break;
-        }
-        ++e.anzahl;
-        // A short record repeats its last value in every further column; the copies share one
-        // string, so a huge value is held once, not ten times.
-        QStringView f, vorher;
-        const QString* vorherText = nullptr;
-        for (QStringList* spalte : log.Spalten()) {
-            NaechstesFeld(zeile, f);
-            if (vorherText && f.data() == vorher.data() && f.size() == vorher.size())
-                spalte->append(*vorherText);
-            else
-                spalte->append(f.toString());
-            vorher = f;
-            vorherText = &spalte->constLast();
-        }
-        e.bandGelesen = true;
-    }
+    const LogGliederung g = LogGliedern(alles);
+    log.Reservieren(g.saetze.size());
+    for (const ZeilenLage& satz : g.saetze)
+        log.Anhaengen(SatzWerte(alles.sliced(satz.anfang, satz.laenge)));
+    e.anzahl = static_cast<int>(g.saetze.size());
+    e.abgeschnitten = g.abgeschnitten;
+    e.ohneVersion = g.ohneVersion;
+    e.neuereVersion = g.neuereVersion;
+    e.bandGelesen = e.anzahl > 0;
     if (e.bandGelesen)
         e.letztesBand = log.SpalteBand.constLast();
     if (!e.abgeschnitten.isEmpty() || !e.ohneVersion.isEmpty())
         e.meldungen << UebersprungenMeldung(e);
-    if (neuer)
+    if (e.neuereVersion)
         e.meldungen << MeldungNeuer;
     return e;
 }
@@ -206,15 +225,17 @@ QsoWerte LogFelder(QsoWerte q) {
     return q;
 }
 
-QString LogZeile(const LogSpalten& log, int i) {
+QString LogZeile(const QsoWerte& q) {
     QString z = QStringLiteral("1;");
-    const auto spalten = log.Spalten();
-    for (int c = 0; c < 10; ++c) {
-        const QString& wert = (*spalten[c])[i];
-        z += LogFeld((spalten[c] == &log.SpalteDokEin) ? Getrimmt(wert) : wert);
+    for (const QString* wert : q.Felder()) {
+        z += LogFeld((wert == &q.DokEin) ? Getrimmt(*wert) : *wert);
         z += u';';
     }
     return z;
+}
+
+QString LogZeile(const LogSpalten& log, int i) {
+    return LogZeile(log.Qso(i));
 }
 
 QByteArray AnhangBytes(char letztes, bool leer, QStringView zeile) {
@@ -268,6 +289,8 @@ LogSchreibErgebnis LogZeilenAnhaengen(QFileDevice& datei, const LogSpalten& log,
     LogSchreibErgebnis e;
     for (const int qso : qsos) {
         const qint64 alteGroesse = datei.size();
+        if (e.vorher < 0)
+            e.vorher = alteGroesse;
         char letztes = 0;
         if (alteGroesse > 0 && !(datei.seek(alteGroesse - 1) && datei.getChar(&letztes)))
             letztes = 0;
@@ -276,6 +299,7 @@ LogSchreibErgebnis LogZeilenAnhaengen(QFileDevice& datei, const LogSpalten& log,
             e.meldung = MeldungSchreiben;
             break;
         }
+        e.angehaengt += bytes;
         ++e.anzahl;
     }
     datei.close();

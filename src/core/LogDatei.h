@@ -16,21 +16,46 @@ inline constexpr auto LogDateiName = "LOG.TXT";
 inline constexpr auto LogKopfzeile =
     "Version;Datum;Zeit in UTC;Call;Rst gegeben;DOK gegeben;Rst erhalten;DOK erhalten;Band;"
     "Bemerkungen;Mode;";
+inline constexpr auto LogSchreibfehler = "Schreibfehler im Logfile: LOG.TXT";
 
 // Cuts the next field off the front of the line; a line without ";" stays as it is and gives
 // its whole text as the field.
 void NaechstesFeld(QStringView& zeile, QStringView& feld);
 void NaechstesFeld(QString& zeile, QString& feld);
 
+// Where a line stands in the file's text; with Windows-1252 one character is one byte, so these
+// are the byte offsets as well.
+struct ZeilenLage {
+    qsizetype anfang = 0; // the line's first character
+    qsizetype laenge = 0; // without its line end
+    qsizetype ende = 0;   // after its line end
+};
+
+// The lines of a log file that the loader makes QSOs, in file order: the header skipped, a line
+// cut short by a failed write or with a version that is no number left out, and the loading
+// stopped at a record of a newer version. Whatever reads the records and whatever must find one
+// of them again in the file walks them with this one rule.
+struct LogGliederung {
+    QList<ZeilenLage> saetze;
+    QList<int> abgeschnitten;   // numbers (from 1) of the lines left out as cut short
+    QList<int> ohneVersion;     // numbers of the lines left out for a version that is no number
+    bool neuereVersion = false; // a record of a newer version ended the loading
+};
+LogGliederung LogGliedern(QStringView text);
+
+// The ten values of a record line (the version field cut off first).
+QsoWerte SatzWerte(QStringView zeile);
+
 struct LogLadeErgebnis {
-    int anzahl = 0;           // QsoNummer after loading: the number of records loaded
-    QStringList meldungen;    // to be shown in plain boxes, in order
-    bool bandGelesen = false; // at least one record was read
-    QString letztesBand;      // the band of the last record read
+    int anzahl = 0;             // QsoNummer after loading: the number of records loaded
+    QStringList meldungen;      // to be shown in plain boxes, in order
+    bool bandGelesen = false;   // at least one record was read
+    QString letztesBand;        // the band of the last record read
     bool unlesbar = false;      // the file is missing or could not be opened
     bool neuereVersion = false; // the load stopped at a record of a newer version
-    QList<int> abgeschnitten; // numbers of the lines left out as cut short while written
-    QList<int> ohneVersion;   // numbers of the lines left out for a version that is no number
+    QList<int> abgeschnitten;   // numbers of the lines left out as cut short while written
+    QList<int> ohneVersion;     // numbers of the lines left out for a version that is no number
+    QByteArray gelesen;         // the bytes the records came from
 };
 
 // Appends the records of the file to the (empty) columns. A file that is missing, cannot be read
@@ -47,6 +72,8 @@ struct LogSchreibErgebnis {
     int anzahl = 0;           // lines that are now on the disk, from the first asked for on
     bool geschrieben = false; // every line asked for is on the disk
     QString meldung;          // empty when nothing is to be reported
+    qint64 vorher = -1;       // the file's size before the append
+    QByteArray angehaengt;    // the bytes appended (a new file's header included)
 };
 
 // Appends the QSOs at these indices of the columns, in this order, each as one whole line flushed
@@ -69,6 +96,7 @@ QByteArray AnhangBytes(char letztes, bool leer, QStringView zeile);
 
 // The line as it is written, without the line end.
 QString LogZeile(const LogSpalten& log, int index);
+QString LogZeile(const QsoWerte& qso);
 
 // A value as it may stand in a field of LOG.TXT, which has no quoting: every ";" becomes "," and
 // every line break a blank, so the value cannot split its record or shift the columns.

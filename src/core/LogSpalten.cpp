@@ -3,21 +3,31 @@
 namespace core {
 
 void LogSpalten::Anhaengen(const QsoWerte& q) {
-    SpalteDatum.append(q.Datum);
-    SpalteZeit.append(q.Zeit);
-    SpalteCall.append(q.Call);
-    SpalteRstAus.append(q.RstAus);
-    SpalteDokAus.append(q.DokAus);
-    SpalteRstEin.append(q.RstEin);
-    SpalteDokEin.append(q.DokEin);
-    SpalteBand.append(q.Band);
-    SpalteBemerkung.append(q.Bemerkung);
-    SpalteMode.append(q.Mode);
+    const auto werte = q.Felder();
+    const auto spalten = Spalten();
+    for (size_t c = 0; c < spalten.size(); ++c)
+        spalten[c]->append(*werte[c]);
+}
+
+void LogSpalten::Ersetzen(int i, const QsoWerte& q) {
+    const auto werte = q.Felder();
+    const auto spalten = Spalten();
+    for (size_t c = 0; c < spalten.size(); ++c)
+        (*spalten[c])[i] = *werte[c];
+}
+
+void LogSpalten::Entfernen(int i) {
+    for (QStringList* s : Spalten())
+        s->removeAt(i);
 }
 
 QsoWerte LogSpalten::Qso(int i) const {
-    return {SpalteDatum[i],  SpalteZeit[i],   SpalteCall[i], SpalteRstAus[i],    SpalteDokAus[i],
-            SpalteRstEin[i], SpalteDokEin[i], SpalteBand[i], SpalteBemerkung[i], SpalteMode[i]};
+    QsoWerte q;
+    const auto werte = q.Felder();
+    const auto spalten = Spalten();
+    for (size_t c = 0; c < spalten.size(); ++c)
+        *werte[c] = (*spalten[c])[i];
+    return q;
 }
 
 void LogSpalten::Leeren() {

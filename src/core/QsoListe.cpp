@@ -98,4 +98,31 @@ void QsoListenModell::AddQsoToGrid() {
     endInsertRows();
 }
 
+void QsoListenModell::QsoGeaendert(int qso) {
+    const int r = Zeile(qso);
+    if (r >= 0)
+        emit dataChanged(index(r, 0), index(r, columnCount() - 1));
+}
+
+void QsoListenModell::QsoEntfernt(int qso) {
+    const int r = Zeile(qso);
+    const auto nachruecken = [this, qso] {
+        for (int& q : zeilen_)
+            if (q > qso)
+                --q;
+    };
+    if (r >= 0 && zeilen_.size() > 1) {
+        beginRemoveRows({}, r, r);
+        zeilen_.removeAt(r);
+        nachruecken();
+        endRemoveRows();
+        return;
+    }
+    nachruecken();
+    if (r >= 0) {
+        zeilen_[0] = -1;
+        emit dataChanged(index(0, 0), index(0, columnCount() - 1));
+    }
+}
+
 } // namespace core

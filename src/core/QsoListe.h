@@ -1,5 +1,6 @@
 // The QSO list of the second notebook page: a read-only model over the in-memory log, newest
-// first, filled at start and given one new top row per saved QSO, up to 2000 rows.
+// first, filled at start and given one new top row per saved QSO, up to 2000 rows; a corrected
+// QSO changes its row, a deleted one takes its row along.
 #pragma once
 
 #include "core/LogSpalten.h"
@@ -34,9 +35,16 @@ public:
 
     // The QSOs whose lines are not on the disk yet.
     void SetzeAusstehend(const QList<int>& qsos);
+    // QSO `qso` of the log was replaced: its row, if shown, shows the new values.
+    void QsoGeaendert(int qso);
+    // QSO `qso` was removed from the log: its row goes, the rows of the later QSOs keep showing
+    // them. A list left without rows gets the empty row back.
+    void QsoEntfernt(int qso);
 
     // The QSO shown in a row, or -1 for the empty row.
     int QsoIndex(int zeile) const { return zeilen_[zeile]; }
+    // The row that shows QSO `qso`, or -1.
+    int Zeile(int qso) const { return static_cast<int>(zeilen_.indexOf(qso)); }
 
     static int SpaltenBreite(int spalte);
 
