@@ -22,7 +22,9 @@ bool GueltigerDateiName(const QString& name) {
 }
 
 bool BleibtDarunter(const QString& pfad) {
-    if (pfad.startsWith(u'/') || pfad.startsWith(u'\\') || pfad.contains(QChar(0)))
+    // ":" first is Qt's mark of its resources (":/x"), which no file path may be taken for.
+    if (pfad.startsWith(u'/') || pfad.startsWith(u'\\') || pfad.startsWith(u':') ||
+        pfad.contains(QChar(0)))
         return false;
     // "C:..." names a drive, not a directory below this one.
     if (pfad.size() >= 2 && pfad[1] == u':' && pfad[0].isLetter())

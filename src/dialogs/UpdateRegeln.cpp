@@ -165,8 +165,9 @@ std::optional<QString> ZielVerzeichnis(const QString& targetdir, const Platzhalt
     if (!platzhalter && !BleibtDarunter(roh))
         return std::nullopt;
     const QString aufgeloest = Aufgeloest(roh, orte);
+    // Joined as text: QDir would take a name it deems absolute as it stands.
     return platzhalter ? QDir::cleanPath(aufgeloest)
-                       : QDir::cleanPath(QDir(orte.app).filePath(aufgeloest));
+                       : QDir::cleanPath(orte.app + u'/' + aufgeloest);
 }
 
 } // namespace dialogs

@@ -163,6 +163,9 @@ TEST(UpdateRegeln, PlatzhalterUndZielverzeichnis) {
         {"neu\\..\\..\\neben", nullptr},
         {"{TMP}/../etc", nullptr},
         {"x{TMP}", "/home/op/funk/x/tmp"}, // a place-holder inside stays below
+        // Qt reads ":/" as its own resources: such a directory never stands for one on the disk.
+        {"://h/x", nullptr},
+        {":/h", nullptr},
     };
     for (const auto& f : faelle) {
         const auto v = ZielVerzeichnis(QString::fromLatin1(f.targetdir), orte);

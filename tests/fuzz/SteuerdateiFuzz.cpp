@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 
 namespace {
 
@@ -46,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* daten, size_t groesse
         const auto ziel = dialogs::ZielVerzeichnis(s->LeseText(sektion, "targetdir"), orte);
         if (ziel && dialogs::GueltigerDateiName(name)) {
             const QString pfad = *ziel + u'/' + name;
+            if (!Darunter(pfad, aktuell) && !Darunter(pfad, ordner.path()))
+                std::fprintf(stderr, "outside: %s\n", qPrintable(pfad));
             FUZZ_PRUEFEN(Darunter(pfad, aktuell) || Darunter(pfad, ordner.path()));
         }
         const QString version = s->LeseText(sektion, "newversion");
