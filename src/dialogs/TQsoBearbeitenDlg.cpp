@@ -36,7 +36,8 @@ QComboBox* Auswahl(const QStringList& texte, const QString& wert, QWidget* elter
 
 std::optional<core::Kontest::Korrektur> QsoLoeschenNachFrage(core::Kontest& kontest, int qso) {
     auto& meldungen = platform::Meldungen::Instanz();
-    if (meldungen.Frage(QString::fromUtf8(LoeschenFrage), platform::Knoepfe::JaNein) !=
+    // Enter on the question keeps the QSO: only a deliberate "Ja" deletes it.
+    if (meldungen.Frage(QString::fromUtf8(LoeschenFrage), platform::Knoepfe::JaNeinVorsicht) !=
         platform::Knopf::Ja)
         return std::nullopt;
     core::Kontest::Korrektur k = kontest.QsoLoeschen(qso);

@@ -36,9 +36,8 @@ QString MitZeilenumbruch(QString text) {
     return text.replace(QStringLiteral("\\n"), QStringLiteral("\r"));
 }
 
-bool Ja(const QString& frage) {
-    return platform::Meldungen::Instanz().Frage(frage, platform::Knoepfe::JaNein) ==
-           platform::Knopf::Ja;
+bool Ja(const QString& frage, platform::Knoepfe knoepfe = platform::Knoepfe::JaNein) {
+    return platform::Meldungen::Instanz().Frage(frage, knoepfe) == platform::Knopf::Ja;
 }
 
 // The log in the current directory and the settings are never replaced by a download.
@@ -253,8 +252,10 @@ bool TUpdateChecker::VersionEntscheiden(Lauf& lauf) {
 }
 
 void TUpdateChecker::StarteBefehl(const QString& befehl) {
+    // A command line from the network runs only on a deliberate "Ja"; Enter declines it.
     if (!Ja(QStringLiteral("Die Update-Control Datei möchte dieses Programm starten:\r\r") +
-            befehl + QStringLiteral("\r\rSoll es gestartet werden ?")))
+                befehl + QStringLiteral("\r\rSoll es gestartet werden ?"),
+            platform::Knoepfe::JaNeinVorsicht))
         return;
     QStringList teile = QProcess::splitCommand(befehl);
     if (teile.isEmpty())

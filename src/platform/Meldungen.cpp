@@ -16,7 +16,9 @@ public:
     }
     Knopf Frage(const QString& text, Knoepfe knoepfe) override {
         Zeige(text);
-        return knoepfe == Knoepfe::JaNein ? Knopf::Ja : Knopf::Ok;
+        return knoepfe == Knoepfe::JaNein           ? Knopf::Ja
+               : knoepfe == Knoepfe::JaNeinVorsicht ? Knopf::Nein
+                                                    : Knopf::Ok;
     }
 };
 

@@ -7,7 +7,8 @@
 namespace platform {
 
 enum class Knopf { Ok, Abbrechen, Ja, Nein };
-enum class Knoepfe { Ok, OkAbbrechen, JaNein };
+// JaNeinVorsicht: a question whose "Ja" cannot be undone; Enter and Escape both answer "Nein".
+enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinVorsicht };
 
 // The application title, caption of the plain boxes.
 inline constexpr auto AnwendungsTitel = "Vendrik";

@@ -34,9 +34,10 @@ Knopf Zeige(QMessageBox::Icon icon, const QString& titel, const QString& text, K
         box.setEscapeButton(abbrechen);
         break;
     case Knoepfe::JaNein:
+    case Knoepfe::JaNeinVorsicht:
         ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(ja);
+        box.setDefaultButton(knoepfe == Knoepfe::JaNein ? ja : nein);
         box.setEscapeButton(nein);
         break;
     }
