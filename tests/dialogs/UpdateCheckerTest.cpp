@@ -379,8 +379,18 @@ TEST_F(UpdatePruefung, BefehleUndAdressenDesServersNurNachJa) {
     EXPECT_EQ(welt.Lies("a.bin"), "A"); // the check went on after each "Nein"
     EXPECT_TRUE(Texte(7).contains("HTML Zusatzinformation vorhanden"));
 
+    // Unscripted, every box gets Enter: the addresses open, the commands do not start.
     boxen.Leeren();
-    Pruefen(); // every answer "Ja"
+    shell.adressen.clear();
+    Pruefen();
+    EXPECT_TRUE(start.starts.empty());
+    EXPECT_EQ(shell.adressen.size(), 2);
+
+    boxen.Leeren();
+    shell.adressen.clear();
+    for (int i = 0; i < 5; ++i)
+        boxen.Antworte(Knopf::Ja);
+    Pruefen();
     ASSERT_EQ(start.starts.size(), 2u);
     EXPECT_EQ(start.starts[0].programm, "touch");
     EXPECT_EQ(start.starts[0].argumente, QStringList{datei});
