@@ -58,6 +58,18 @@ TEST(DokVorschlag, EnterNimmtDenVorschlag) {
     EXPECT_FALSE(f->DokIstVorschlag());
     EXPECT_EQ(f->QSONrInMaskEdit->palette().color(QPalette::Text),
               f->RSTinMaskEdit->palette().color(QPalette::Text));
+
+    // A station new to the archive counts once the menu is opened again.
+    Tippe("QA9XYZ");
+    BisZumDok();
+    Tippe("K05");
+    Taste(Qt::Key_Return);
+    Taste(Qt::Key_Return);
+    auto* einst = f->findChild<QMenu*>("Einstellungen1");
+    ASSERT_NE(einst, nullptr);
+    einst->popup(f->mapToGlobal(QPoint(0, 0)));
+    einst->close();
+    EXPECT_EQ(f->mnuDokVorschlag->toolTip(), "Archiv: 3 Stationen");
 }
 
 TEST(DokVorschlag, DerErsteTastendruckErsetztIhn) {
