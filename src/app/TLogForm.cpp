@@ -196,8 +196,7 @@ void TLogForm::HandlerVerbinden() {
     connect(HinweisTimer, &QTimer::timeout, this, &TLogForm::HinweisTimerTimer);
     lblMode->installEventFilter(this);
     // The archive's station count in the tool tip includes the stations saved since it was read.
-    if (auto* einst = findChild<QMenu*>(QStringLiteral("Einstellungen1")))
-        connect(einst, &QMenu::aboutToShow, this, &TLogForm::ArchivAnzeigen);
+    connect(Einstellungen1, &QMenu::aboutToShow, this, &TLogForm::ArchivAnzeigen);
 }
 
 // The table of the entry mask's enter and leave handlers. Every masked edit checks its mask before

@@ -104,6 +104,7 @@ void TLogFormUi::MenueAufbauen(QMainWindow* fenster) {
 
     auto* einst = leiste->addMenu(QStringLiteral("Einstellungen"));
     einst->setObjectName(QStringLiteral("Einstellungen1"));
+    Einstellungen1 = einst;
     Stationsangaben1 = neu(einst, "Stationsangaben1", QStringLiteral("Stationsangaben"));
     mnuSonderstationen =
         neu(einst, "mnuSonderstationen", QStringLiteral("Sonderstationsliste pflegen"));

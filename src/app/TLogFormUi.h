@@ -34,6 +34,7 @@ struct TLogFormUi {
     QAction* mnuPDF = nullptr;
     QAction* mnuDrucken = nullptr;
     QAction* mnuEnde = nullptr;
+    QMenu* Einstellungen1 = nullptr;
     QAction* Stationsangaben1 = nullptr;
     QAction* mnuSonderstationen = nullptr;
     QAction* mnuSonderDOKliste = nullptr;

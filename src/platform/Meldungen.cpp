@@ -16,9 +16,7 @@ public:
     }
     Knopf Frage(const QString& text, Knoepfe knoepfe) override {
         Zeige(text);
-        return knoepfe == Knoepfe::JaNein           ? Knopf::Ja
-               : knoepfe == Knoepfe::JaNeinVorsicht ? Knopf::Nein
-                                                    : Knopf::Ok;
+        return EnterAntwort(knoepfe);
     }
 };
 

@@ -10,6 +10,20 @@ enum class Knopf { Ok, Abbrechen, Ja, Nein };
 // JaNeinVorsicht: a question whose "Ja" cannot be undone; Enter and Escape both answer "Nein".
 enum class Knoepfe { Ok, OkAbbrechen, JaNein, JaNeinVorsicht };
 
+// The answer of a box's default button, the one Enter presses.
+constexpr Knopf EnterAntwort(Knoepfe knoepfe) {
+    switch (knoepfe) {
+    case Knoepfe::JaNein:
+        return Knopf::Ja;
+    case Knoepfe::JaNeinVorsicht:
+        return Knopf::Nein;
+    case Knoepfe::Ok:
+    case Knoepfe::OkAbbrechen:
+        break;
+    }
+    return Knopf::Ok;
+}
+
 // The application title, caption of the plain boxes.
 inline constexpr auto AnwendungsTitel = "Vendrik";
 

@@ -37,7 +37,7 @@ Knopf Zeige(QMessageBox::Icon icon, const QString& titel, const QString& text, K
     case Knoepfe::JaNeinVorsicht:
         ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(knoepfe == Knoepfe::JaNein ? ja : nein);
+        box.setDefaultButton(EnterAntwort(knoepfe) == Knopf::Ja ? ja : nein);
         box.setEscapeButton(nein);
         break;
     }

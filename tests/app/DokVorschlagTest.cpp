@@ -65,10 +65,8 @@ TEST(DokVorschlag, EnterNimmtDenVorschlag) {
     Tippe("K05");
     Taste(Qt::Key_Return);
     Taste(Qt::Key_Return);
-    auto* einst = f->findChild<QMenu*>("Einstellungen1");
-    ASSERT_NE(einst, nullptr);
-    einst->popup(f->mapToGlobal(QPoint(0, 0)));
-    einst->close();
+    f->Einstellungen1->popup(f->mapToGlobal(QPoint(0, 0)));
+    f->Einstellungen1->close();
     EXPECT_EQ(f->mnuDokVorschlag->toolTip(), "Archiv: 3 Stationen");
 }
 

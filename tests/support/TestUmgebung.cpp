@@ -42,16 +42,7 @@ platform::Knopf MeldungsRekorder::Warnung(const QString& text, platform::Knoepfe
 platform::Knopf MeldungsRekorder::Frage(const QString& text, platform::Knoepfe knoepfe) {
     Merke(QStringLiteral("Frage"), text);
     // Unscripted, the recorder answers as Enter on the box would.
-    switch (knoepfe) {
-    case platform::Knoepfe::JaNein:
-        return Naechste(platform::Knopf::Ja);
-    case platform::Knoepfe::JaNeinVorsicht:
-        return Naechste(platform::Knopf::Nein);
-    case platform::Knoepfe::Ok:
-    case platform::Knoepfe::OkAbbrechen:
-        break;
-    }
-    return Naechste(platform::Knopf::Ok);
+    return Naechste(platform::EnterAntwort(knoepfe));
 }
 
 QStringList MeldungsRekorder::Texte() const {
